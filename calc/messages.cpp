@@ -1,0 +1,15 @@
+#include "messages.h"
+
+namespace calc {
+
+void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish,
+                    const std::string& english)
+{
+    // Two separate exact tests: a language that is neither shows nothing.
+    if (env.language == "DK")
+        env.sink.ShowMessageBox(danish, kind);
+    if (env.language == "UK")
+        env.sink.ShowMessageBox(english, kind);
+}
+
+}  // namespace calc

@@ -1,0 +1,33 @@
+// What the window model asks of the screen. The Qt binding implements it;
+// tests record the calls.
+#pragma once
+
+#include "messages.h"
+
+#include <optional>
+#include <string>
+
+namespace report {
+class Tquickrptpage;
+}
+
+namespace app {
+
+class Platform : public calc::MessageSink {
+public:
+    // The error box of a failed command: title "Tervol", stop icon, "OK".
+    // The text already carries its full stop.
+    virtual void ShowErrorBox(const std::string& text) = 0;
+    // The open and save dialogs of case files, offering `lastName`; the
+    // chosen name, or nothing when the user cancels.
+    virtual std::optional<std::string> RunOpenDialog(const std::string& lastName) = 0;
+    virtual std::optional<std::string> RunSaveDialog(const std::string& lastName) = 0;
+    // The report engine's modal preview of the page, from which the user prints.
+    virtual void ShowReportPreview(const report::Tquickrptpage& page) = 0;
+    // Hands the help file to the desktop's viewer; a failure shows nothing.
+    virtual void OpenHelpFile(const std::string& path) = 0;
+    // Closes the window, which ends the program.
+    virtual void CloseWindow() = 0;
+};
+
+}  // namespace app

@@ -1,0 +1,115 @@
+#include "recording_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using app::Field;
+using app::TForm1;
+namespace fs = std::filesystem;
+
+namespace {
+
+class CaseFiles : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("tervol-app-" + std::to_string(::getpid()) + "-" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const char* name) const { return (dir_ / name).string(); }
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    fs::path dir_;
+};
+
+TEST_F(CaseFiles, SaveThenLoadGivesBackEveryText)
+{
+    StartedForm a;
+    a.form.SetItemIndex(Field::Primery, 1);  // "Glykol " with its blank
+    a.form.SetText(Field::EQ, "æøå");
+    a.platform.dialogAnswers = {Path("case.tvl")};
+    a.Click(&TForm1::BitBtnGemSomClick);
+    ASSERT_TRUE(a.platform.boxes.empty());
+    const std::string bytes = Read(Path("case.tvl"));
+    EXPECT_EQ(bytes.substr(0, 17), "Glykol \r\nVand\r\n55");
+    EXPECT_NE(bytes.find("\r\n\xE6\xF8\xE5\r\n"), std::string::npos);
+
+    StartedForm b;
+    b.platform.dialogAnswers = {Path("case.tvl")};
+    b.Click(&TForm1::BitBtnHentSagClick);
+    ASSERT_TRUE(b.platform.boxes.empty());
+    for (const auto& info : app::CaseFields())
+        EXPECT_EQ(b.form.Text(info.field), a.form.Text(info.field)) << info.name;
+    EXPECT_EQ(b.form.ItemIndex(Field::Primery), 1);
+}
+
+TEST_F(CaseFiles, DialogsOfferTheirLastNames)
+{
+    StartedForm s;
+    s.platform.dialogAnswers = {Path("one.tvl"), std::nullopt, Path("one.tvl")};
+    s.Click(&TForm1::BitBtnGemSomClick);
+    s.Click(&TForm1::BitBtnGemSomClick);  // cancelled: nothing changes
+    s.Click(&TForm1::BitBtnHentSagClick);
+    EXPECT_EQ(s.platform.dialogOffers, (std::vector<std::string>{"", Path("one.tvl"), ""}));
+    EXPECT_EQ(s.form.SaveDialogName(), Path("one.tvl"));
+    EXPECT_EQ(s.form.OpenDialogName(), Path("one.tvl"));
+}
+
+TEST_F(CaseFiles, EnglishCaseLoadsWithTheRightMediaInADanishWindow)
+{
+    StartedForm english;
+    english.form.BitBtnUKClick();
+    english.form.SetItemIndex(Field::Sekundery1, 1);
+    english.platform.dialogAnswers = {Path("uk.tvl")};
+    english.Click(&TForm1::BitBtnGemSomClick);
+    EXPECT_NE(Read(Path("uk.tvl")).find("\r\nWater\r\nantifreeze\r\n"), std::string::npos);
+
+    StartedForm danish;
+    danish.platform.dialogAnswers = {Path("uk.tvl")};
+    danish.Click(&TForm1::BitBtnHentSagClick);
+    EXPECT_EQ(danish.form.Text(Field::Sekundery1), "antifreeze");
+    EXPECT_EQ(danish.form.ItemIndex(Field::Sekundery1), 1);
+    EXPECT_EQ(danish.form.ItemIndex(Field::primery1), 0);
+    danish.form.SetText(Field::Etpe, "100.5");  // water on the actual primary list: no 100 °C limit
+    danish.Click(&TForm1::BitBtn2Click);
+    EXPECT_TRUE(danish.platform.boxes.empty());
+}
+
+TEST_F(CaseFiles, MissingFileChangesNothing)
+{
+    StartedForm s;
+    s.platform.dialogAnswers = {Path("nothing-here.tvl")};
+    const auto before = s.form.CaseTexts();
+    s.Click(&TForm1::BitBtnHentSagClick);
+    EXPECT_EQ(s.platform.boxes, (std::vector<RecordingPlatform::Box>{{"errorbox", "File not found."}}));
+    EXPECT_EQ(s.form.CaseTexts(), before);
+}
+
+TEST_F(CaseFiles, LoadingStartsNoCalculation)
+{
+    {
+        std::ofstream out(Path("odd.tvl"), std::ios::binary);
+        out << "Glykol\r\nVand\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nresult\r\n";
+    }
+    StartedForm s;
+    s.platform.dialogAnswers = {Path("odd.tvl")};
+    s.Click(&TForm1::BitBtnHentSagClick);
+    EXPECT_TRUE(s.platform.boxes.empty());
+    EXPECT_EQ(s.form.Text(Field::EAOp_nom), "result");
+    EXPECT_EQ(s.form.Text(Field::EUA), "");  // lines missing from a short file are empty
+    EXPECT_EQ(s.form.ItemIndex(Field::Primery), 1);
+    EXPECT_EQ(s.form.ItemIndex(Field::primery1), -1);
+    EXPECT_EQ(s.form.PrimeryIndex(), 0);  // loading records nothing
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+#include "language.h"
+#include "recording_platform.h"
+
+#include <gtest/gtest.h>
+
+using app::Button;
+using app::Field;
+using app::Group;
+using app::TForm1;
+
+namespace {
+
+std::vector<std::string> AllCaptions(const StartedForm& s)
+{
+    std::vector<std::string> out{s.form.Language()};
+    for (const auto& info : app::CaseFields())
+        out.push_back(s.form.Caption(info.field));
+    for (int g = 0; g < app::kGroupCount; ++g)
+        out.push_back(s.form.GroupCaption(static_cast<Group>(g)));
+    for (int b = 0; b < app::kButtonCount; ++b)
+        out.push_back(s.form.ButtonCaption(static_cast<Button>(b)));
+    for (Field list : {Field::Primery, Field::Sekundery, Field::primery1, Field::Sekundery1}) {
+        out.push_back(s.form.Item(list, 0));
+        out.push_back(s.form.Item(list, 1));
+        out.push_back(s.form.Text(list));
+        out.push_back(std::to_string(s.form.ItemIndex(list)));
+    }
+    for (const auto& [label, caption] : app::kEnglish.report)
+        out.push_back(s.page.Caption(label));
+    return out;
+}
+
+TEST(Language, EnglishCaptions)
+{
+    StartedForm s;
+    s.form.BitBtnUKClick();
+    EXPECT_EQ(s.form.Language(), "UK");
+    EXPECT_EQ(s.form.Caption(Field::Primery), "Primary fluid (water or antifreeze 40 %)");
+    EXPECT_EQ(s.form.Caption(Field::EUA), "UA overall heat transfer coefficient (kW/K)");
+    EXPECT_EQ(s.form.Caption(Field::Etsa), "Secondary inlet temperature °C");
+    EXPECT_EQ(s.form.Caption(Field::EPs_nom), "Pressure loss secondary side (bars)");
+    EXPECT_EQ(s.form.GroupCaption(Group::GroupBox4), "Calculation results");
+    EXPECT_EQ(s.form.ButtonCaption(Button::BitBtnHentSag), "Open");
+    EXPECT_EQ(s.form.ButtonCaption(Button::BitBtn4), "Close");
+    EXPECT_EQ(s.form.Text(Field::Primery), "Water");
+    EXPECT_EQ(s.page.Caption("QRLabel46"), "Actual");
+    EXPECT_EQ(s.page.Caption("QRLbl1"), "Primary flow");
+    EXPECT_EQ(s.form.WindowCaption(), "Tervol Program ver. 1.2");
+}
+
+TEST(Language, DanishFlagRightAfterStartChangesOnlyBlanks)
+{
+    StartedForm s;
+    s.form.BitBtnDKClick();
+    EXPECT_EQ(s.form.Caption(Field::Etsa_nom), "Kold sekundær ind [°C]");
+    EXPECT_EQ(s.form.Caption(Field::Em), "Logaritmisk middeltemp. [°C]");
+    EXPECT_EQ(s.form.Item(Field::Primery, 1), "Glykol");
+    EXPECT_EQ(s.page.Caption("QRLabel4"), "Primær temp. frem");
+}
+
+TEST(Language, SwitchTouchesNoFieldText)
+{
+    StartedForm s;
+    std::vector<std::string> before;
+    for (const auto& info : app::CaseFields())
+        if (info.kind != app::FieldKind::MediumList)
+            before.push_back(s.form.Text(info.field));
+    s.form.BitBtnUKClick();
+    std::vector<std::string> after;
+    for (const auto& info : app::CaseFields())
+        if (info.kind != app::FieldKind::MediumList)
+            after.push_back(s.form.Text(info.field));
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(s.page.Caption("QRLabel17"), "Tervol Program version 1.2 for windows");
+    EXPECT_EQ(s.page.Caption("QRLabel22"), "°C  ");
+}
+
+TEST(Language, ListsReturnToTheirRecordedPositions)
+{
+    struct Case {
+        const char* name;
+        std::function<void(StartedForm&)> before;
+        void (TForm1::*flag)();
+        std::vector<std::pair<Field, std::string>> shown;
+    } cases[] = {
+        {"chosen after start", [](StartedForm& s) { s.form.SetItemIndex(Field::Sekundery, 1); },
+         &TForm1::BitBtnUKClick, {{Field::Sekundery, "Water"}}},
+        {"glycol after Beregn Nominel",
+         [](StartedForm& s) {
+             s.form.SetItemIndex(Field::Primery, 1);
+             s.Click(&TForm1::BitBtn1Click);
+             s.form.BitBtnUKClick();
+         },
+         &TForm1::BitBtnDKClick, {{Field::Primery, "Glykol"}}},
+        {"actual lists keep their own record",
+         [](StartedForm& s) {
+             s.form.SetItemIndex(Field::primery1, 1);
+             s.Click(&TForm1::BitBtn2Click);
+         },
+         &TForm1::BitBtnUKClick, {{Field::primery1, "antifreeze"}, {Field::Primery, "Water"}}},
+        {"Beregn Aktuel does not record the nominal lists",
+         [](StartedForm& s) {
+             s.form.SetItemIndex(Field::Primery, 1);
+             s.Click(&TForm1::BitBtn2Click);
+         },
+         &TForm1::BitBtnUKClick, {{Field::Primery, "Water"}}},
+        {"typed-over list stays unselected",
+         [](StartedForm& s) {
+             s.form.SetText(Field::Sekundery1, "brine");
+             s.Click(&TForm1::BitBtn2Click);
+         },
+         &TForm1::BitBtnUKClick, {{Field::Sekundery1, "brine"}}},
+    };
+    for (const Case& c : cases) {
+        StartedForm s;
+        c.before(s);
+        (s.form.*c.flag)();
+        for (const auto& [field, text] : c.shown)
+            EXPECT_EQ(s.form.Text(field), text) << c.name << " " << app::Info(field).name;
+    }
+    StartedForm s;
+    s.form.SetItemIndex(Field::Primery, 1);
+    s.Click(&TForm1::BitBtn1Click);
+    s.form.BitBtnUKClick();
+    EXPECT_EQ(s.form.Text(Field::Primery), "antifreeze");
+    EXPECT_EQ(s.form.ItemIndex(Field::Primery), 1);
+}
+
+TEST(Language, SameFlagTwiceEqualsOnce)
+{
+    for (auto flag : {&TForm1::BitBtnUKClick, &TForm1::BitBtnDKClick}) {
+        StartedForm once, twice;
+        (once.form.*flag)();
+        (twice.form.*flag)();
+        twice.form.SetItemIndex(Field::Sekundery, 1);  // reset again by the second press
+        (twice.form.*flag)();
+        EXPECT_EQ(AllCaptions(once), AllCaptions(twice));
+    }
+}
+
+TEST(Language, MessagesFollowTheFlags)
+{
+    StartedForm s;
+    s.form.BitBtnUKClick();
+    s.form.SetText(Field::Etpa_nom, "70");
+    s.form.SetText(Field::Etse_nom, "35");
+    s.form.SetText(Field::Etsa_nom, "65");
+    s.Click(&TForm1::BitBtn1Click);
+    s.form.SetText(Field::EQ_nom, "");
+    s.Click(&TForm1::BitBtn1Click);
+    EXPECT_EQ(s.platform.boxes,
+              (std::vector<RecordingPlatform::Box>{
+                  {"error", "Primary inlet temperature °C must be greater than Primary outlet temperature °C"},
+                  {"error", "Secondary outlet temperature °C must be greater than Secondary inlet temperature °C"},
+                  {"information", "All inputs in nominal conditions are necessary for further calculation"}}));
+    s.platform.boxes.clear();
+    s.form.BitBtnDKClick();
+    s.Click(&TForm1::BitBtn1Click);
+    EXPECT_EQ(s.platform.boxes,
+              (std::vector<RecordingPlatform::Box>{
+                  {"information", "Alle tallene i nominelle tilstand kræves for en videreberegning"}}));
+}
+
+TEST(Language, ReportAfterTheBritishFlag)
+{
+    StartedForm s;
+    s.form.BitBtnUKClick();
+    s.Click(&TForm1::BitBtn3Click);
+    EXPECT_EQ(s.page.Caption("QRLabel1"), "Explanation");
+    EXPECT_EQ(s.page.Caption("QRLabel14"), "Logaritmic temperature difference");
+    EXPECT_EQ(s.page.Caption("QRLabel27"), "kW/°C ");
+    EXPECT_EQ(s.page.Caption("Primery"), "Water");
+}
+
+TEST(Language, TablesAreComplete)
+{
+    for (const app::LanguageTable* t : {&app::kDanish, &app::kEnglish}) {
+        for (auto caption : t->rowCaptions)
+            EXPECT_FALSE(caption.empty());
+        report::Tquickrptpage page;
+        for (const auto& [label, caption] : t->report)
+            EXPECT_NO_THROW(page.SetCaption(label, std::string(caption)));
+    }
+}
+
+}  // namespace

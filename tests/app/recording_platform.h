@@ -1,0 +1,70 @@
+#pragma once
+
+#include "form1.h"
+#include "platform.h"
+#include "report/quickrptpage.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Stands in for the screen: keeps every box, answers the dialogs from a
+// queue, and notes the other requests.
+struct RecordingPlatform : app::Platform {
+    struct Box {
+        std::string kind;  // "information", "error", "plain" or "errorbox"
+        std::string text;
+        bool operator==(const Box&) const = default;
+    };
+    std::vector<Box> boxes;
+    std::deque<std::optional<std::string>> dialogAnswers;
+    std::vector<std::string> dialogOffers;  // the name each dialog offered
+    std::vector<std::string> helpFiles;
+    std::vector<report::CaseTexts> previews;  // the value captions each preview showed
+    int closes = 0;
+
+    void ShowMessageBox(const std::string& text, calc::MessageKind kind) override
+    {
+        static const char* names[] = {"information", "error", "plain"};
+        boxes.push_back({names[static_cast<int>(kind)], text});
+    }
+    void ShowErrorBox(const std::string& text) override { boxes.push_back({"errorbox", text}); }
+    std::optional<std::string> RunOpenDialog(const std::string& lastName) override { return Answer(lastName); }
+    std::optional<std::string> RunSaveDialog(const std::string& lastName) override { return Answer(lastName); }
+    void ShowReportPreview(const report::Tquickrptpage& page) override
+    {
+        report::CaseTexts shown;
+        for (size_t i = 0; i < shown.size(); ++i)
+            shown[i] = page.Caption(report::kValueLabelNames[i]);
+        previews.push_back(shown);
+    }
+    void OpenHelpFile(const std::string& path) override { helpFiles.push_back(path); }
+    void CloseWindow() override { ++closes; }
+
+private:
+    std::optional<std::string> Answer(const std::string& lastName)
+    {
+        dialogOffers.push_back(lastName);
+        if (dialogAnswers.empty())
+            return std::nullopt;
+        auto answer = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return answer;
+    }
+};
+
+// A window after start-up, with its report page attached as the program does.
+struct StartedForm {
+    RecordingPlatform platform;
+    app::TForm1 form;
+    report::Tquickrptpage page;
+
+    explicit StartedForm(calc::NumberFormat format = {".", ","}) : form(platform, std::move(format))
+    {
+        form.FormCreate();
+        form.AttachReportPage(&page);
+    }
+    // Runs a handler the way a click does.
+    void Click(void (app::TForm1::*handler)()) { form.Dispatch([&] { (form.*handler)(); }); }
+};

@@ -1,0 +1,39 @@
+// Painting, previewing and printing the report page with Qt.
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include "report/quickrptpage.h"
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace report {
+
+// Lets the page's Windows font names resolve to the metric-compatible
+// Liberation fonts where the named fonts are missing. Safe to call often.
+void RegisterReportFontSubstitutes();
+
+// The date as the report shows it: the locale's short date, no time.
+QString ReportDateText(const QDate& date, const QLocale& locale = QLocale::system());
+QString TodayReportDateText();
+
+// Paints the page onto the painter's device, millimetres measured from the
+// paper's top-left corner whatever the device's page layout mode. Works on
+// QPrinter and QPdfWriter; any other device is taken as the bare paper.
+void PaintReportPage(QPainter& painter, const Tquickrptpage& page, const QString& dateText);
+
+// Paper, copies, duplex and page range from the page settings, in
+// full-page mode. Falls back to PDF output when no printer is installed.
+void ConfigureReportPrinter(QPrinter& printer, const PageSettings& settings);
+
+// The modal print preview; printing goes through the standard print dialog.
+void ShowReportPreview(const Tquickrptpage& page, QWidget* parent);
+
+// Renders the one page to a PDF file; false if the file cannot be written.
+bool PrintReportToPdf(const Tquickrptpage& page, const QString& path, const QString& dateText);
+
+}  // namespace report

@@ -104,6 +104,14 @@ void TForm1::SetItemIndex(Field list, int position)
     Changed();
 }
 
+void TForm1::ChooseItem(Field list, int item)
+{
+    MediumList& l = List(list);
+    l.position = item;
+    texts_[Index(list)] = l.items.at(item);
+    Changed();
+}
+
 const std::string& TForm1::Item(Field list, int item) const { return List(list).items.at(item); }
 
 void TForm1::SetItem(Field list, int item, const std::string& text)
@@ -318,6 +326,8 @@ void TForm1::Dispatch(const std::function<void()>& handler)
         handler();
     } catch (const std::exception& e) {
         platform_.ShowErrorBox(WithFullStop(e.what()));
+    } catch (...) {
+        platform_.ShowErrorBox(WithFullStop("Unknown failure"));
     }
 }
 

@@ -39,6 +39,9 @@ public:
     // Selects the item and shows its text; -1 selects none and empties the
     // text. Setting the position the list already has changes nothing.
     void SetItemIndex(Field list, int position);
+    // The user picks an item from the drop-down: the list shows that item's
+    // text, also when the item was selected already.
+    void ChooseItem(Field list, int item);
     const std::string& Item(Field list, int item) const;
     // Replacing the selected item's text leaves the list without a selection
     // (the shown text stays), as the classic list control does.

@@ -300,3 +300,25 @@ TEST(Commands, PrintShowsTheFieldsOfThePressOnly)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MediumList, ChoosingAnItemShowsItsTextEvenWhenSelected)
+{
+    StartedForm s;
+    s.form.SetText(Field::Primery, "vand");
+    ASSERT_EQ(s.form.ItemIndex(Field::Primery), 0);
+    s.form.ChooseItem(Field::Primery, 0);
+    EXPECT_EQ(s.form.Text(Field::Primery), "Vand");
+    s.form.ChooseItem(Field::Primery, 1);
+    EXPECT_EQ(s.form.Text(Field::Primery), "Glykol ");
+}
+
+TEST(ErrorBox, AFailureOfAnyKindReachesTheBox)
+{
+    StartedForm s;
+    s.form.Dispatch([] { throw 42; });
+    EXPECT_EQ(s.platform.boxes, (std::vector<Box>{{"errorbox", "Unknown failure."}}));
+}
+
+}  // namespace

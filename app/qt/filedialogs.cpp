@@ -1,0 +1,46 @@
+#include "filedialogs.h"
+
+#include <QFileDialog>
+
+namespace app::qt {
+
+QFileDialog& CaseFileDialog::Dialog(QWidget* parent)
+{
+    if (dialog_ && dialog_->parentWidget() == parent)
+        return *dialog_;
+    delete dialog_;
+    dialog_ = new QFileDialog(parent);
+    QFileDialog& d = *dialog_;
+    d.setWindowModality(Qt::ApplicationModal);
+    // Qt's own dialog on every desktop: a native open dialog would insist that
+    // the file exists, and a missing name must reach the program.
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setNameFilters({QStringLiteral("veksler (*.tvl)"), QStringLiteral("alle (*)")});
+    d.selectNameFilter(QStringLiteral("veksler (*.tvl)"));
+    // A suffix with a wildcard would end up in the name ("case.*.h").
+    d.setDefaultSuffix(QStringLiteral("tvl"));
+    if (purpose_ == Purpose::Save) {
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        d.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        d.setFileMode(QFileDialog::AnyFile);
+    }
+    return d;
+}
+
+std::optional<std::string> CaseFileDialog::Run(QWidget* parent, const std::string& lastName)
+{
+    QFileDialog& d = Dialog(parent);
+    if (!lastName.empty())
+        d.selectFile(QString::fromStdString(lastName));
+    if (d.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList files = d.selectedFiles();
+    if (files.isEmpty())
+        return std::nullopt;
+    return files.first().toStdString();
+}
+
+}  // namespace app::qt

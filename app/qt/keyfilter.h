@@ -1,0 +1,42 @@
+// Runs the key handler of the input fields on every character typed into
+// them, before the field takes it, and drops the ones the handler zeroes.
+#pragma once
+
+#include "casefields.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class QKeyEvent;
+class QInputMethodEvent;
+class QLineEdit;
+
+namespace app::qt {
+
+class NumericKeyFilter : public QObject {
+public:
+    // Leaves the key as it is, or sets it to 0 to drop it.
+    using KeyHandler = std::function<void(Field field, char32_t& key)>;
+
+    NumericKeyFilter(KeyHandler handler, QObject* parent);
+    void Watch(QLineEdit* edit, Field field);
+
+    // The character a key press types, if it types one. Tab and Delete carry
+    // text too but move the focus or edit, so they are left alone.
+    static std::optional<char32_t> TypedCharacter(const QKeyEvent& event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Drops(Field field, char32_t key) const;
+    bool FilterCommit(QObject* target, Field field, const QInputMethodEvent& event);
+
+    KeyHandler handler_;
+    QHash<const QObject*, Field> fields_;
+};
+
+}  // namespace app::qt

@@ -1,0 +1,163 @@
+#include "mainwindow.h"
+
+#include "groupframe.h"
+#include "icons.h"
+#include "keyfilter.h"
+#include "layout.h"
+#include "localeformat.h"
+#include "qtplatform.h"
+#include "style.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+namespace app::qt {
+
+namespace {
+
+using Handler = void (TForm1::*)();
+
+// Indexed by Button.
+constexpr Handler kCommands[kButtonCount] = {
+    &TForm1::BitBtn1Click, &TForm1::BitBtn2Click,    &TForm1::BitBtnHentSagClick, &TForm1::BitBtnGemSomClick,
+    &TForm1::BitBtn3Click, &TForm1::BitBtnHelpClick, &TForm1::BitBtn4Click,
+};
+
+QString FromModel(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+MainWindow::MainWindow(TForm1& form, QtPlatform& platform) : form_(form)
+{
+    platform.SetWindow(this);
+    setFont(WindowFont());
+    setPalette(WindowPalette(palette()));
+    setAutoFillBackground(true);
+    setWindowIcon(WindowIcon());
+    resize(layout::kClientSize);
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+
+    c_ = BuildControls(this);
+    keyFilter_ = new NumericKeyFilter(
+        [this](Field field, char32_t& key) { Run([&] { form_.KeyPress(field, key); }); }, this);
+    Bind();
+    BindKeys();
+
+    form_.SetChangeListener([this] { Sync(); });
+    Sync();
+    Run([this] { form_.FormCreate(); });
+    c_.tabOrder.front()->setFocus();
+}
+
+MainWindow::~MainWindow() { form_.SetChangeListener({}); }
+
+void MainWindow::Run(const std::function<void()>& handler) noexcept { form_.Dispatch(handler); }
+
+void MainWindow::Bind()
+{
+    for (const FieldInfo& info : CaseFields()) {
+        const Field field = info.field;
+        const Row& row = c_.rows[Index(field)];
+        const auto typed = [this, field](const QString& text) {
+            Run([&] { form_.SetText(field, text.toStdString()); });
+        };
+        if (info.kind == FieldKind::Input) {
+            connect(row.edit, &QLineEdit::textEdited, this, typed);
+            keyFilter_->Watch(row.edit, field);
+        } else if (info.kind == FieldKind::MediumList) {
+            connect(row.list, &QComboBox::activated, this,
+                    [this, field](int item) { Run([&] { form_.ChooseItem(field, item); }); });
+            connect(row.list->lineEdit(), &QLineEdit::textEdited, this, typed);
+        }
+    }
+    for (int b = 0; b < kButtonCount; ++b)
+        connect(c_.buttons[b], &QPushButton::clicked, this,
+                [this, command = kCommands[b]] { Run([&] { (form_.*command)(); }); });
+    connect(c_.danishFlag, &QPushButton::clicked, this, [this] { Run([this] { form_.BitBtnDKClick(); }); });
+    connect(c_.unionFlag, &QPushButton::clicked, this, [this] { Run([this] { form_.BitBtnUKClick(); }); });
+}
+
+void MainWindow::BindKeys()
+{
+    // Window-wide, so neither key ever reaches a field; an open list or a
+    // modal box is a window of its own and keeps its Enter and Escape.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] { PressEnter(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            [this] { c_.buttons[static_cast<int>(Button::BitBtn4)]->click(); });
+}
+
+void MainWindow::PressEnter()
+{
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (focused && isAncestorOf(focused))
+        focused->click();
+    else
+        c_.buttons[static_cast<int>(Button::BitBtn1)]->click();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        Run([this] { form_.SetNumberFormat(LocaleNumberFormat()); });
+    return QWidget::event(event);
+}
+
+void MainWindow::Sync()
+{
+    if (windowTitle() != FromModel(std::string(form_.WindowCaption())))
+        setWindowTitle(FromModel(std::string(form_.WindowCaption())));
+    for (const FieldInfo& info : CaseFields()) {
+        const Row& row = c_.rows[Index(info.field)];
+        const QString shown = LabelText(*row.label, info.field, FromModel(form_.Caption(info.field)));
+        if (row.label->text() != shown) {
+            row.label->setText(shown);
+            PlaceLabel(row.label, info.field);
+        }
+        if (row.list) {
+            SyncList(info.field, *row.list);
+        } else if (const QString text = FromModel(form_.Text(info.field)); row.edit->text() != text) {
+            const QSignalBlocker blocker(row.edit);
+            row.edit->setText(text);
+        }
+    }
+    for (int g = 0; g < kGroupCount; ++g)
+        if (const QString title = FromModel(form_.GroupCaption(static_cast<Group>(g))); c_.groups[g]->title() != title)
+            c_.groups[g]->setTitle(title);
+    for (int b = 0; b < kButtonCount; ++b)
+        if (const QString text = FromModel(form_.ButtonCaption(static_cast<Button>(b))); c_.buttons[b]->text() != text)
+            c_.buttons[b]->setText(text);
+}
+
+void MainWindow::SyncList(Field field, QComboBox& box)
+{
+    const QSignalBlocker blocker(box);
+    QLineEdit& edit = *box.lineEdit();
+    const QSignalBlocker editBlocker(&edit);
+    const QString text = FromModel(form_.Text(field));
+    for (int item = 0; item < 2; ++item)
+        if (const QString itemText = FromModel(form_.Item(field, item)); box.itemText(item) != itemText)
+            box.setItemText(item, itemText);
+    if (const int position = form_.ItemIndex(field); box.currentIndex() != position) {
+        // Selecting rewrites the edit text; when the user's typing selected
+        // the item, put the typed text and the cursor back.
+        const int cursor = edit.cursorPosition();
+        const bool typed = edit.text() == text;
+        box.setCurrentIndex(position);
+        if (typed && edit.text() != text) {
+            edit.setText(text);
+            edit.setCursorPosition(cursor);
+        }
+    }
+    if (edit.text() != text)
+        edit.setText(text);
+}
+
+}  // namespace app::qt

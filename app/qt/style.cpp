@@ -1,0 +1,38 @@
+#include "style.h"
+
+namespace app::qt {
+
+void InstallFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+QFont WindowFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    return font;
+}
+
+QFont ResultFont()
+{
+    QFont font(QStringLiteral("Microsoft Sans Serif"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QPalette WindowPalette(QPalette base)
+{
+    base.setColor(QPalette::Window, base.color(QPalette::Button));
+    return base;
+}
+
+QPalette ResultPalette(QPalette base)
+{
+    base.setColor(QPalette::Base, base.color(QPalette::Button));
+    base.setColor(QPalette::Text, QColor(Qt::blue));
+    return base;
+}
+
+}  // namespace app::qt

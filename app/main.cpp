@@ -17,6 +17,9 @@ int main(int argc, char* argv[])
                                                        qsizetype(app::kApplicationTitle.size())));
     QApplication::setWindowIcon(app::qt::WindowIcon());
     app::qt::InstallFontSubstitutes();
+    // Set before any widget exists, so no other default font is ever loaded.
+    QApplication::setFont(app::qt::WindowFont());
+    QGuiApplication::setDesktopFileName("tervol");
 
     app::qt::QtPlatform platform;
     app::TForm1 form(platform, app::qt::LocaleNumberFormat());

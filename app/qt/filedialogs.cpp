@@ -1,6 +1,9 @@
 #include "filedialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
+#include <QLineEdit>
 
 namespace app::qt {
 
@@ -35,7 +38,12 @@ std::optional<std::string> CaseFileDialog::Run(QWidget* parent, const std::strin
     QFileDialog& d = Dialog(parent);
     if (!lastName.empty())
         d.selectFile(QString::fromStdString(lastName));
-    if (d.exec() != QDialog::Accepted)
+    const int result = d.exec();
+    // A name typed with Enter leaves the name box's completion list open
+    // after the dialog has gone; it would swallow the user's next click.
+    if (auto* name = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); name && name->completer())
+        name->completer()->popup()->hide();
+    if (result != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = d.selectedFiles();
     if (files.isEmpty())

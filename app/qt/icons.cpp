@@ -14,12 +14,12 @@ namespace {
 
 using Drawing = std::function<void(QPainter&)>;
 
-// One pixmap per common device pixel ratio; the drawing works in logical
-// pixels of `size`.
-QIcon Painted(QSize size, const Drawing& draw)
+// One pixmap per device pixel ratio; the drawing works in logical pixels of
+// `size`.
+QIcon Painted(QSize size, const Drawing& draw, std::initializer_list<qreal> ratios = {1.0, 1.5, 2.0, 3.0})
 {
     QIcon icon;
-    for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+    for (qreal ratio : ratios) {
         QPixmap pixmap(size * ratio);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
@@ -189,6 +189,7 @@ QIcon ButtonPicture(Picture picture)
 
 QIcon DanishFlag() { return Painted(layout::kFlagPictureSize, DanishFlagDrawing); }
 QIcon UnionFlag() { return Painted(layout::kFlagPictureSize, UnionFlagDrawing); }
-QIcon WindowIcon() { return Painted({32, 32}, WindowIconDrawing); }
+// Large copies too: the desktop's icon theme is rendered from this one.
+QIcon WindowIcon() { return Painted({32, 32}, WindowIconDrawing, {1.0, 1.5, 2.0, 3.0, 4.0, 8.0}); }
 
 }  // namespace app::qt

@@ -1,0 +1,12 @@
+// The yardstick for Tervol's start-up: the least a Qt Widgets program does
+// to put a window on the screen.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.show();
+    return application.exec();
+}

@@ -107,8 +107,8 @@ void TForm1::SetItemIndex(Field list, int position)
 void TForm1::ChooseItem(Field list, int item)
 {
     MediumList& l = List(list);
-    l.position = item;
     texts_[Index(list)] = l.items.at(item);
+    l.position = item;
     Changed();
 }
 

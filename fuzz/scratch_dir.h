@@ -1,0 +1,56 @@
+// A private folder for the files a fuzz target writes, removed at exit. It
+// lives under $TMPDIR, so scripts/fuzz keeps even a crashed run's files out
+// of the way.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace fuzz {
+
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tervol-fuzz-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        path_ = pattern;
+    }
+    ~ScratchDir()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    std::string File(std::string_view name) const { return (path_ / name).string(); }
+
+    // Replaces the file's content; a failure here is the harness's, not
+    // the program's, so it stops the run.
+    std::string Write(std::string_view name, std::string_view bytes) const
+    {
+        const std::string path = File(name);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            std::abort();
+        }
+        return path;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace fuzz

@@ -209,33 +209,34 @@ bool AnyEmpty(const TForm1& form, const Field (&fields)[N])
 
 }  // namespace
 
-void TForm1::BeregnNom1Click()
+bool TForm1::InputsPresent(bool withActual)
 {
     // Only emptiness is tested: a text of blanks passes here.
     if (AnyEmpty(*this, kNominalInputs)) {
         calc::ShowInLanguage(Env(), calc::MessageKind::Information,
                              "Alle tallene i nominelle tilstand kræves for en videreberegning",
                              "All inputs in nominal conditions are necessary for further calculation");
-        return;
+        return false;
     }
-    BeregnNominel();
+    if (withActual && AnyEmpty(*this, kActualInputs)) {
+        calc::ShowInLanguage(Env(), calc::MessageKind::Information,
+                             "Alle tallene i aktuelle tilstand kræves for en videreberegning",
+                             "All inputs in actual conditions are necessary for further calculation");
+        return false;
+    }
+    return true;
+}
+
+void TForm1::BeregnNom1Click()
+{
+    if (InputsPresent(false))
+        BeregnNominel();
 }
 
 void TForm1::Aktuel1Click()
 {
-    if (AnyEmpty(*this, kNominalInputs)) {
-        calc::ShowInLanguage(Env(), calc::MessageKind::Information,
-                             "Alle tallene i nominelle tilstand kræves for en videreberegning",
-                             "All inputs in nominal conditions are necessary for further calculation");
-        return;
-    }
-    if (AnyEmpty(*this, kActualInputs)) {
-        calc::ShowInLanguage(Env(), calc::MessageKind::Information,
-                             "Alle tallene i aktuelle tilstand kræves for en videreberegning",
-                             "All inputs in actual conditions are necessary for further calculation");
-        return;
-    }
-    BeregnAktuel();
+    if (InputsPresent(true))
+        BeregnAktuel();
 }
 
 void TForm1::BeregnNominel()

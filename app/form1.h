@@ -109,6 +109,8 @@ private:
     MediumList& List(Field f);
     const MediumList& List(Field f) const;
     calc::Environment Env();
+    // The presence check of a calculation command; shows its message.
+    bool InputsPresent(bool withActual);
     void Changed();
 
     Platform& platform_;

@@ -483,6 +483,10 @@ BENCHMARK_CAPTURE(WindowShown, minimal_window, std::string(MINIMAL_WINDOW_PROGRA
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
+BENCHMARK_CAPTURE(WindowShown, minimal_edit_window, std::string(MINIMAL_EDIT_WINDOW_PROGRAM))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 BENCHMARK_CAPTURE(WindowShown, tervol, std::string(TERVOL_PROGRAM))
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)

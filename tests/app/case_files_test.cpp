@@ -95,21 +95,4 @@ TEST_F(CaseFiles, MissingFileChangesNothing)
     EXPECT_EQ(s.form.CaseTexts(), before);
 }
 
-TEST_F(CaseFiles, LoadingStartsNoCalculation)
-{
-    {
-        std::ofstream out(Path("odd.tvl"), std::ios::binary);
-        out << "Glykol\r\nVand\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nresult\r\n";
-    }
-    StartedForm s;
-    s.platform.dialogAnswers = {Path("odd.tvl")};
-    s.Click(&TForm1::BitBtnHentSagClick);
-    EXPECT_TRUE(s.platform.boxes.empty());
-    EXPECT_EQ(s.form.Text(Field::EAOp_nom), "result");
-    EXPECT_EQ(s.form.Text(Field::EUA), "");  // lines missing from a short file are empty
-    EXPECT_EQ(s.form.ItemIndex(Field::Primery), 1);
-    EXPECT_EQ(s.form.ItemIndex(Field::primery1), -1);
-    EXPECT_EQ(s.form.PrimeryIndex(), 0);  // loading records nothing
-}
-
 }  // namespace

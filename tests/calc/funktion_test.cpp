@@ -1,204 +1,100 @@
 #include "fault.h"
 #include "funktion.h"
+#include "numtext.h"
 #include "recording_sink.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 using namespace funktion;
 
 namespace {
 
-struct PropertyCase {
-    const char* name;
-    std::function<double(int, double)> property;
-    int medium;
-    double t;
-    double expected;  // worked values of the correlations, to 6 significant digits
-};
-
-class PropertyTest : public testing::TestWithParam<PropertyCase> {};
-
-TEST_P(PropertyTest, MatchesWorkedValue)
+TEST(Properties, WorkedValuesAtTwentyAndFiftyFive)
 {
-    const PropertyCase& c = GetParam();
-    EXPECT_NEAR(c.property(c.medium, c.t), c.expected, std::fabs(c.expected) * 5e-6) << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Media, PropertyTest,
-    testing::Values(PropertyCase{"water density", Density, 1, 20, 998.105},
-                    PropertyCase{"water cp", SpecificHeat, 1, 20, 4185.0},
-                    PropertyCase{"water conductivity", Conductivity, 1, 20, 0.604056},
-                    PropertyCase{"water viscosity", Viscosity, 1, 20, 1.03106e-06},
-                    PropertyCase{"water Prandtl", Prandtl, 1, 20, 7.18092},
-                    PropertyCase{"glycol density", Density, 2, 20, 1052.42},
-                    PropertyCase{"glycol cp", SpecificHeat, 2, 20, 3504.24},
-                    PropertyCase{"glycol conductivity", Conductivity, 2, 20, 0.447272},
-                    PropertyCase{"glycol viscosity", Viscosity, 2, 20, 3.30467e-06},
-                    PropertyCase{"glycol Prandtl", Prandtl, 2, 20, 27.2484},
-                    PropertyCase{"water film factor", [](int m, double t) { return HeatTransferFactor(m, t, 0.65); }, 1,
-                                 55, 11428.0},
-                    PropertyCase{"glycol film factor",
-                                 [](int m, double t) { return HeatTransferFactor(m, t, 0.65); }, 2, 55, 5833.82}),
-    [](const auto& info) {
-        std::string n = info.param.name;
-        for (char& ch : n)
-            if (ch == ' ')
-                ch = '_';
-        return n;
-    });
-
-TEST(Properties, EveryCodeButWaterIsTheMixture)
-{
-    for (int code : {0, 3, -1, 2}) {
-        for (double t : {-10.0, 20.0, 95.0}) {
-            EXPECT_EQ(Density(code, t), Density(MediumGlycol, t));
-            EXPECT_EQ(SpecificHeat(code, t), SpecificHeat(MediumGlycol, t));
-            EXPECT_EQ(Conductivity(code, t), Conductivity(MediumGlycol, t));
-            EXPECT_EQ(Viscosity(code, t), Viscosity(MediumGlycol, t));
-            EXPECT_EQ(Prandtl(code, t), Prandtl(MediumGlycol, t));
-        }
+    const auto film = [](int m, double t) { return HeatTransferFactor(m, t, 0.65); };
+    const struct {
+        double (*property)(int, double);
+        double (*filmFactor)(int, double);
+        int medium;
+        double t, expected;  // to 6 significant digits
+    } cases[] = {
+        {Density, nullptr, 1, 20, 998.105},      {SpecificHeat, nullptr, 1, 20, 4185.0},
+        {Conductivity, nullptr, 1, 20, 0.604056}, {Viscosity, nullptr, 1, 20, 1.03106e-06},
+        {Prandtl, nullptr, 1, 20, 7.18092},       {Density, nullptr, 2, 20, 1052.42},
+        {SpecificHeat, nullptr, 2, 20, 3504.24},  {Conductivity, nullptr, 2, 20, 0.447272},
+        {Viscosity, nullptr, 2, 20, 3.30467e-06}, {Prandtl, nullptr, 2, 20, 27.2484},
+        {nullptr, film, 1, 55, 11428.0},          {nullptr, film, 2, 55, 5833.82},
+    };
+    for (const auto& c : cases) {
+        const double value = c.property ? c.property(c.medium, c.t) : c.filmFactor(c.medium, c.t);
+        EXPECT_NEAR(value, c.expected, std::fabs(c.expected) * 5e-6) << c.medium << " at " << c.t;
     }
+    for (int code : {0, 3, -1})  // every code but water is the mixture
+        EXPECT_EQ(Prandtl(code, 37.5), Prandtl(MediumGlycol, 37.5));
 }
 
-TEST(Properties, MixturePrandtlIsFormedButWaterPrandtlIsItsOwnFit)
-{
-    const double t = 37.5;
-    const double formed = Viscosity(2, t) * Density(2, t) * SpecificHeat(2, t) / Conductivity(2, t);
-    EXPECT_NEAR(Prandtl(2, t), formed, formed * 1e-14);
-    const double waterFormed = Viscosity(1, 20) * Density(1, 20) * SpecificHeat(1, 20) / Conductivity(1, 20);
-    EXPECT_GT(std::fabs(Prandtl(1, 20) - waterFormed), 0.01);
-}
-
-TEST(Properties, FilmFactorWithoutFlowPartIsConductivityTimesPrandtlPower)
-{
-    EXPECT_NEAR(HeatTransferFactor(1, 40, 0), Conductivity(1, 40) * std::pow(Prandtl(1, 40), 0.3), 1e-12);
-}
-
-TEST(PowerFunction, FaultsOfTheLogarithm)
+TEST(PowerAndLogMean, ValuesAndFaults)
 {
     EXPECT_NEAR(Power(2, 10), 1024, 1e-9);
-    EXPECT_NEAR(Power(1000, 0), 1, 1e-15);
     EXPECT_EQ(FaultText([] { Power(0, 0.65); }), "Floating point division by zero");
     EXPECT_EQ(FaultText([] { Power(-1, 0.65); }), "Invalid floating point operation");
     EXPECT_EQ(FaultText([] { Power(10, 400); }), "Floating point overflow");
     EXPECT_EQ(Power(10, -400), 0.0);  // underflow is no fault
-}
-
-struct MeanCase {
-    double t1, t2, t3, t4;
-    double expected;
-};
-
-class LogMeanTest : public testing::TestWithParam<MeanCase> {};
-
-TEST_P(LogMeanTest, Value)
-{
-    const MeanCase& c = GetParam();
-    EXPECT_NEAR(LogMeanTempDiff(c.t1, c.t2, c.t3, c.t4), c.expected, 1e-5);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, LogMeanTest,
-                         testing::Values(MeanCase{70, 40, 65, 35, 5},          // equal ends, exactly
-                                         MeanCase{50, 40, 50, 40, 1e-7},       // both ends 0
-                                         MeanCase{70, 40, 60, 30, 10},         // equal ends
-                                         MeanCase{70, 40, 50, 35, 10.820212},  // 15 / ln 4
-                                         MeanCase{65, 45, 65, 35, 4.342945},   // hot end 0: 10 / ln 10
-                                         MeanCase{70, 35, 60, 35, 4.342945}));  // cold end 0
-
-TEST(LogMean, ExactSpecialCases)
-{
-    EXPECT_EQ(LogMeanTempDiff(70, 40, 65, 35), 5.0);
-    EXPECT_EQ(LogMeanTempDiff(50, 40, 50, 40), 1e-7);
-}
-
-TEST(LogMean, Faults)
-{
-    struct {
-        double t1, t2, t3, t4;
-        const char* message;
+    const struct {
+        double t1, t2, t3, t4, expected;
+        const char* fault;
     } cases[] = {
-        {70, 30, 60, 35, "Invalid floating point operation"},   // ends of opposite sign
-        {60, 30, 60, 35, "Invalid floating point operation"},   // one end 0, the other negative
-        {61, 35, 60, 35, "Floating point division by zero"},    // one end 0, the other exactly 1: ln 1 = 0
+        {70, 40, 65, 35, 5, ""},          {50, 40, 50, 40, 1e-7, ""},       {70, 40, 50, 35, 10.820212, ""},
+        {65, 45, 65, 35, 4.342945, ""},   {70, 35, 60, 35, 4.342945, ""},
+        {70, 30, 60, 35, 0, "Invalid floating point operation"},  // ends of opposite sign
+        {60, 30, 60, 35, 0, "Invalid floating point operation"},  // one end 0, the other negative
+        {61, 35, 60, 35, 0, "Floating point division by zero"},   // one end 0, the other 1: ln 1 = 0
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FaultText([&] { LogMeanTempDiff(c.t1, c.t2, c.t3, c.t4); }), c.message)
-            << c.t1 << "," << c.t2 << "," << c.t3 << "," << c.t4;
-}
-
-TEST(Properties, HugeTemperatureOverflows)
-{
-    EXPECT_THROW(Density(2, 1e200), calc::FloatingPointFault);
-    EXPECT_THROW(Density(1, 1e100), calc::FloatingPointFault);
-}
-
-struct OrderCase {
-    const char* language;
-    const char* first;
-    const char* second;
-    bool passes;
-    const char* message;  // empty: no box
-};
-
-TEST(CheckGreater, MessagesAndResults)
-{
-    const OrderCase cases[] = {
-        {"DK", "70", "69.9", true, ""},
-        {"DK", "70", "70", false, "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] "},
-        {"UK", "40", "70", false, "Primær temp. frem [°C] must be greater than Varm sekundær ud [°C] "},
-        {"XX", "40", "70", false, ""},
-    };
-    for (const OrderCase& c : cases) {
-        RecordingSink sink;
-        const calc::Environment env{c.language, {".", ","}, sink};
-        EXPECT_EQ(CheckGreater(c.first, "Primær temp. frem [°C]", c.second, "Varm sekundær ud [°C] ", env), c.passes);
-        if (*c.message) {
-            ASSERT_EQ(sink.boxes.size(), 1u);
-            EXPECT_EQ(sink.boxes[0].first, calc::MessageKind::Error);
-            EXPECT_EQ(sink.boxes[0].second, c.message);
-        } else {
-            EXPECT_TRUE(sink.boxes.empty());
-        }
+    for (const auto& c : cases) {
+        double value = 0;
+        EXPECT_EQ(FaultText([&] { value = LogMeanTempDiff(c.t1, c.t2, c.t3, c.t4); }), c.fault) << c.t1 << c.t3;
+        EXPECT_NEAR(value, c.expected, 1e-6 * c.expected + 1e-12) << c.t1 << "," << c.t2;
     }
 }
 
-TEST(CheckGreater, ConversionFaultShowsNothing)
+TEST(StrToFloat, AcceptedFormsAndFaults)
 {
-    RecordingSink sink;
-    const calc::Environment env{"DK", {".", ","}, sink};
-    EXPECT_THROW(CheckGreater("7a", "a", "1", "b", env), calc::ConversionError);
-    EXPECT_THROW(CheckGreater("7", "a", "1,5", "b", env), calc::ConversionError);
-    EXPECT_TRUE(sink.boxes.empty());
+    const std::pair<const char*, double> accepted[] = {
+        {".", 0},      {" 12.5 ", 12.5}, {"1e3", 1000}, {"1E", 1}, {"1e+", 1}, {"2.5e-1", 0.25},
+        {"-7", -7},    {"+7", 7},        {".5", 0.5},   {"5.", 5}, {"-.", 0}, {"1e-400", 0},
+    };
+    for (const auto& [text, value] : accepted)
+        EXPECT_DOUBLE_EQ(calc::StrToFloat(text, "."), value) << text;
+    EXPECT_DOUBLE_EQ(calc::StrToFloat("12,5", ","), 12.5);
+    for (const char* text : {"", "   ", "12,5", "1.000,5", "1,000", "e5", "-", "1 2", "1.2.3", "7x", "inf", "0x10"})
+        EXPECT_EQ(FaultText([&] { calc::StrToFloat(text, "."); }),
+                  std::string("'") + text + "' is not a valid floating point value");
+    EXPECT_EQ(FaultText([] { calc::StrToFloat("1e400", "."); }), "Floating point overflow");
 }
 
-struct KeyCase {
-    char32_t key;
-    const char* text;
-    const char* separator;
-    bool passes;
-};
-
-TEST(FilterNumericKey, LetsDigitsBackspaceAndOneSeparatorThrough)
+TEST(FormatResult, BothLocales)
 {
-    const KeyCase cases[] = {
-        {U'7', "", ".", true},     {U'0', "12.5", ".", true},  {U'9', "", ",", true},
-        {8, "", ".", true},        {8, "12,5", ",", true},     {U'.', "12", ".", true},
-        {U'.', "12.5", ".", false}, {U'.', ".", ".", false},   {U',', "12", ".", false},
-        {U',', "12", ",", true},   {U',', "1,2", ",", false},  {U'.', "12", ",", false},
-        {U'-', "", ".", false},    {U'+', "", ".", false},     {U'e', "1", ".", false},
-        {U'E', "1", ".", false},   {U' ', "1", ".", false},    {U'a', "", ".", false},
-        {0x16, "", ".", false},    {0x03, "", ".", false},     {0x18, "", ".", false},
-        {0x1a, "", ".", false},    {13, "", ".", false},       {27, "", ".", false},
-        {U'æ', "", ".", false},    {U'٫', "1", "٫", true},     {U'٫', "1٫5", "٫", false},
+    const struct {
+        double value;
+        int decimals;
+        const char *danish, *english;
+    } cases[] = {
+        {1.6017961276768071, 3, "1,602", "1.602"},
+        {32.95498782317083, 1, "33,0", "33.0"},
+        {12345.678, 3, "12.345,678", "12,345.678"},
+        {1.59866, 3, "1,599", "1.599"},              // rounded, not cut
+        {0.25, 1, "0,3", "0.3"},                     // halves away from zero
+        {-0.04, 1, "0,0", "0.0"},                    // shows as zero: no minus sign
+        {999.96, 1, "1.000,0", "1,000.0"},           // carry into a new group
+        {123456789.1234, 3, "123.456.789,100", "123,456,789.100"},  // 10 significant digits first
+        {9999999999.6, 1, "1E+10", "1E+10"},
+        {1234567890123.0, 2, "1,23456789E+12", "1.23456789E+12"},
     };
-    for (const KeyCase& c : cases) {
-        char32_t key = c.key;
-        FilterNumericKey(key, c.text, c.separator);
-        EXPECT_EQ(key, c.passes ? c.key : 0) << "key " << static_cast<unsigned>(c.key) << " on '" << c.text << "'";
+    for (const auto& c : cases) {
+        EXPECT_EQ(calc::FormatResult(c.value, c.decimals, {",", "."}), c.danish) << c.value;
+        EXPECT_EQ(calc::FormatResult(c.value, c.decimals, {".", ","}), c.english) << c.value;
     }
 }
 

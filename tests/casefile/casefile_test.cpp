@@ -1,0 +1,179 @@
+#include "casefile/casefile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Every line a load set, and the error text ("" when it succeeded).
+std::pair<std::vector<std::string>, std::string> Load(const std::string& path)
+{
+    std::vector<std::string> lines;
+    try {
+        casefile::LoadCase(path, [&](int index, const std::string& text) {
+            EXPECT_EQ(index, static_cast<int>(lines.size()));
+            lines.push_back(text);
+        });
+    } catch (const casefile::FileError& e) {
+        return {lines, e.what()};
+    }
+    return {lines, ""};
+}
+
+class CaseFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "casefile-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const char* name) const { return dir_ + "/" + name; }
+    void Write(const char* name, const std::string& bytes) const { std::ofstream(Path(name), std::ios::binary) << bytes; }
+    std::string dir_;
+};
+
+TEST(Codec, Windows1252BothWays)
+{
+    EXPECT_EQ(casefile::EncodeWindows1252("æø°€ Glykol "), "\xE6\xF8\xB0\x80 Glykol ");
+    EXPECT_EQ(casefile::EncodeWindows1252("Ω中\xFF"), "???");  // no such byte, and invalid UTF-8
+    EXPECT_EQ(casefile::DecodeWindows1252("\xE6\xF8\xB0\x80"), "æø°€");
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(casefile::EncodeWindows1252(casefile::DecodeWindows1252(all)), all);
+}
+
+TEST(Errors, OperatingSystemCodesGiveTheBoxTexts)
+{
+    const std::pair<int, const char*> cases[] = {{ENOENT, "File not found"},     {ENOTDIR, "Invalid filename"},
+                                                 {EMFILE, "Too many open files"}, {EACCES, "File access denied"},
+                                                 {ENOSPC, "Disk full"},          {EIO, "I/O error 5"}};
+    for (const auto& [error, text] : cases)
+        EXPECT_STREQ(casefile::FileErrorFromErrno(error).what(), text);
+}
+
+TEST_F(CaseFile, SavedFileIsThirtyLinesAndLoadsBack)
+{
+    casefile::CaseLines lines;
+    for (int i = 0; i < casefile::kLineCount; ++i)
+        lines[i] = std::to_string(i);
+    lines[0] = "Glykol ";
+    lines[29] = "æø";
+    casefile::SaveCase(Path("case.tvl"), lines);
+    std::string expected = "Glykol \r\n";
+    for (int i = 1; i < 29; ++i)
+        expected += std::to_string(i) + "\r\n";
+    expected += "\xE6\xF8\r\n";
+    EXPECT_EQ(ReadBytes(Path("case.tvl")), expected);
+    const auto [loaded, error] = Load(Path("case.tvl"));
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(loaded, std::vector<std::string>(lines.begin(), lines.end()));
+}
+
+TEST_F(CaseFile, ReadingRules)
+{
+    const std::string thirtyFive = [] {
+        std::string s;
+        for (int i = 1; i <= 35; ++i)
+            s += "L" + std::to_string(i) + "\r\n";
+        return s;
+    }();
+    struct {
+        std::string bytes;
+        std::vector<std::pair<int, std::string>> lines;  // the others are empty
+    } cases[] = {
+        {"a\nb\nc\n", {{0, "a\nb\nc\n"}}},                  // a lone LF is text
+        {"a\rb\rc", {{0, "a"}, {1, "b"}, {2, "c"}}},        // CR alone ends a line
+        {"a\r\r\nb\r\n", {{0, "a"}, {2, "b"}}},             // CR LF ends it once
+        {"1\r\n2\r\n3\r\n4\r\n5\x1A" "5\r\n6\r\n", {{0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {4, "5"}}},
+        {"", {}},
+        {thirtyFive, {}},                                   // filled below: lines after the thirtieth are ignored
+    };
+    for (int i = 0; i < 30; ++i)
+        cases[5].lines.emplace_back(i, "L" + std::to_string(i + 1));
+    for (const auto& c : cases) {
+        Write("in.tvl", c.bytes);
+        const auto [loaded, error] = Load(Path("in.tvl"));
+        std::vector<std::string> expected(30);
+        for (const auto& [index, text] : c.lines)
+            expected[index] = text;
+        EXPECT_EQ(error, "");
+        EXPECT_EQ(loaded, expected);
+    }
+}
+
+TEST_F(CaseFile, RefusedLoadsSetNoFieldAndNeverHang)
+{
+    fs::create_directory(Path("folder"));
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    Write("big.tvl", std::string(2 * 1024 * 1024, 'x'));
+    const std::pair<std::string, const char*> cases[] = {
+        {Path("missing.tvl"), "File not found"}, {Path("folder"), "File access denied"},
+        {Path("fifo"), "File access denied"},    {"/dev/zero", "File access denied"},
+        {Path("big.tvl"), "I/O error 27"},
+    };
+    for (const auto& [path, message] : cases) {
+        const auto [loaded, error] = Load(path);
+        EXPECT_TRUE(loaded.empty()) << path;
+        EXPECT_EQ(error, message) << path;
+    }
+}
+
+TEST_F(CaseFile, FailedSaveKeepsTheOldCase)
+{
+    const std::string old = casefile::ComposeCase(casefile::CaseLines{"old case"});
+    Write("case.tvl", old);
+    casefile::CaseLines big;
+    big[2] = std::string(500, '9');
+    // The file may grow to 100 bytes only, so the write fails part-way.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            casefile::SaveCase(Path("case.tvl"), big);
+        } catch (const casefile::FileError& e) {
+            ::_exit(e.code());
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 27);  // EFBIG
+    EXPECT_EQ(ReadBytes(Path("case.tvl")), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);  // no temporary left
+}
+
+TEST_F(CaseFile, FullDeviceIsWrittenInPlace)
+{
+    try {
+        casefile::SaveCase("/dev/full", casefile::CaseLines{});
+        ADD_FAILURE() << "saved to a full device";
+    } catch (const casefile::FileError& e) {
+        EXPECT_STREQ(e.what(), "Disk full");
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));  // never renamed over
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 #include "numtext.h"
 #include "report/quickrptpage.h"
 #include "scratch_dir.h"
+#include "text.h"
 #include "utf8.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -112,15 +113,6 @@ void PlantSentinels(app::TForm1& form, const std::array<Field, N>& group)
         form.SetText(f, SentinelFor(f));
 }
 
-std::string Without(std::string text, const std::string& part)
-{
-    if (part.empty())
-        return text;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
-        text.erase(at, part.size());
-    return text;
-}
-
 // All sentinels still there, or none; and what was written reads as a number
 // in the window's own format.
 template <size_t N>
@@ -138,7 +130,7 @@ void CheckGroup(const app::TForm1& form, const std::array<Field, N>& group, cons
     for (Field f : group) {
         const std::string& text = form.Text(f);
         try {
-            calc::StrToFloat(Without(text, format.thousands), format.decimal);
+            calc::StrToFloat(fuzz::Without(text, format.thousands), format.decimal);
         } catch (const calc::FloatingPointFault&) {
             if (text.find('E') == std::string::npos)
                 Fail("result '" + text + "' overflows");

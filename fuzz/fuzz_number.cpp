@@ -4,6 +4,7 @@
 // back from its formatted text.
 #include "fault.h"
 #include "numtext.h"
+#include "text.h"
 
 #include <cmath>
 #include <cstdint>
@@ -19,15 +20,6 @@ namespace {
     std::fprintf(stderr, "fuzz_number: %s\n  text: '%.*s'\n  value: %.17g\n  shown: '%s'\n", what,
                  static_cast<int>(text.size()), text.data(), value, shown.c_str());
     std::abort();
-}
-
-std::string Without(std::string text, const std::string& separator)
-{
-    if (separator.empty())
-        return text;
-    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, at))
-        text.erase(at, separator.size());
-    return text;
 }
 
 bool AllDigits(std::string_view s)
@@ -94,7 +86,7 @@ void CheckFormatted(double value, std::string_view text)
                 Fail("exponent form for a small value", text, value, shown);
             double back = 0;
             try {
-                back = calc::StrToFloat(Without(shown, f.thousands), f.decimal);
+                back = calc::StrToFloat(fuzz::Without(shown, f.thousands), f.decimal);
             } catch (const std::exception& e) {
                 Fail(e.what(), text, value, shown);
             }

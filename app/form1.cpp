@@ -46,8 +46,9 @@ std::string WithFullStop(const std::string& message)
     return message;
 }
 
-TForm1::TForm1(Platform& platform, calc::NumberFormat format) : platform_(platform), format_(std::move(format))
+TForm1::TForm1(Platform& platform, const calc::NumberFormat& format) : platform_(platform)
 {
+    SetNumberFormat(format);
     for (const FieldInfo& info : CaseFields()) {
         texts_[Index(info.field)] = std::string(info.startText);
         captions_[Index(info.field)] = std::string(info.startCaption);
@@ -156,6 +157,7 @@ void TForm1::SetLanguage(const std::string& language)
 void TForm1::SetNumberFormat(const calc::NumberFormat& format)
 {
     format_ = format;
+    // A locale without a decimal separator gets ".".
     if (format_.decimal.empty())
         format_.decimal = ".";
 }

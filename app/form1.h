@@ -25,7 +25,7 @@ struct MediumList {
 
 class TForm1 {
 public:
-    explicit TForm1(Platform& platform, calc::NumberFormat format = {});
+    explicit TForm1(Platform& platform, const calc::NumberFormat& format = {});
 
     // ---- field texts (input fields, medium lists and result fields alike)
     const std::string& Text(Field f) const;

@@ -23,6 +23,7 @@ struct Row {
     QLabel* label = nullptr;
     QLineEdit* edit = nullptr;  // input and result fields
     QComboBox* list = nullptr;  // medium lists
+    QString caption;            // the model's caption the label shows, before any line break
 };
 
 struct Controls {

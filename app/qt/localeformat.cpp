@@ -4,11 +4,8 @@ namespace app::qt {
 
 calc::NumberFormat LocaleNumberFormat(const QLocale& locale)
 {
-    calc::NumberFormat format;
-    const QString decimal = locale.decimalPoint();
-    format.decimal = decimal.isEmpty() ? std::string(".") : decimal.toStdString();
-    format.thousands = locale.groupSeparator().toStdString();
-    return format;
+    // The model puts "." in place of a missing decimal separator.
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
 }  // namespace app::qt

@@ -115,10 +115,12 @@ void MainWindow::Sync()
     if (windowTitle() != FromModel(std::string(form_.WindowCaption())))
         setWindowTitle(FromModel(std::string(form_.WindowCaption())));
     for (const FieldInfo& info : CaseFields()) {
-        const Row& row = c_.rows[Index(info.field)];
-        const QString shown = LabelText(*row.label, info.field, FromModel(form_.Caption(info.field)));
-        if (row.label->text() != shown) {
-            row.label->setText(shown);
+        Row& row = c_.rows[Index(info.field)];
+        // Measured for line breaks only when the caption changed, not at
+        // every keystroke.
+        if (const QString caption = FromModel(form_.Caption(info.field)); row.caption != caption) {
+            row.caption = caption;
+            row.label->setText(LabelText(*row.label, info.field, caption));
             PlaceLabel(row.label, info.field);
         }
         if (row.list) {

@@ -24,6 +24,12 @@ TEST(StartUp, StateRightAfterStart)
     EXPECT_TRUE(s.platform.boxes.empty());
 }
 
+TEST(StartUp, LocaleWithoutDecimalSeparatorGetsAPoint)
+{
+    StartedForm s({"", ""});
+    EXPECT_EQ(s.form.Text(Field::EV_p_nom), "1.602");
+}
+
 TEST(Presence, EmptyInputsStopBeforeAnything)
 {
     struct Case {

@@ -1,12 +1,12 @@
 #include "style.h"
 
+#include "report/report_print.h"
+
 namespace app::qt {
 
-void InstallFontSubstitutes()
-{
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
-}
+// The window and the report name the same Windows fonts; one table maps
+// them to their metric-compatible stand-ins.
+void InstallFontSubstitutes() { report::RegisterReportFontSubstitutes(); }
 
 QFont WindowFont()
 {

@@ -4,9 +4,7 @@
 #include "icons.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QImage>
-#include <QPixmap>
 
 #include <cstdio>
 #include <string>
@@ -18,16 +16,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     QGuiApplication application(argc, argv);
-    const QIcon icon = app::qt::WindowIcon();
     for (int i = 1; i + 1 < argc; i += 2) {
-        const int size = std::stoi(argv[i]);
-        // The icon is drawn for 32 logical pixels at several pixel ratios:
-        // ask for the ratio that gives this size.
-        QImage image = icon.pixmap(QSize(32, 32), size / 32.0).toImage();
-        image.setDevicePixelRatio(1.0);
-        if (image.size() != QSize(size, size))
-            image = image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        image = image.convertToFormat(QImage::Format_ARGB32);
+        const QImage image = app::qt::WindowIconImage(std::stoi(argv[i])).convertToFormat(QImage::Format_ARGB32);
         if (!image.save(QString::fromLocal8Bit(argv[i + 1]), "PNG")) {
             std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[i + 1]);
             return 1;

@@ -14,21 +14,25 @@ namespace {
 
 using Drawing = std::function<void(QPainter&)>;
 
-// One pixmap per device pixel ratio; the drawing works in logical pixels of
-// `size`.
-QIcon Painted(QSize size, const Drawing& draw, std::initializer_list<qreal> ratios = {1.0, 1.5, 2.0, 3.0})
+// The drawing at one device pixel ratio; it works in logical pixels of `size`.
+QPixmap PaintedPixmap(QSize size, const Drawing& draw, qreal ratio)
+{
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    painter.end();
+    return pixmap;
+}
+
+// One pixmap per common device pixel ratio.
+QIcon Painted(QSize size, const Drawing& draw)
 {
     QIcon icon;
-    for (qreal ratio : ratios) {
-        QPixmap pixmap(size * ratio);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (qreal ratio : {1.0, 1.5, 2.0, 3.0})
+        icon.addPixmap(PaintedPixmap(size, draw, ratio));
     return icon;
 }
 
@@ -189,7 +193,13 @@ QIcon ButtonPicture(Picture picture)
 
 QIcon DanishFlag() { return Painted(layout::kFlagPictureSize, DanishFlagDrawing); }
 QIcon UnionFlag() { return Painted(layout::kFlagPictureSize, UnionFlagDrawing); }
-// Large copies too: the desktop's icon theme is rendered from this one.
-QIcon WindowIcon() { return Painted({32, 32}, WindowIconDrawing, {1.0, 1.5, 2.0, 3.0, 4.0, 8.0}); }
+QIcon WindowIcon() { return Painted({32, 32}, WindowIconDrawing); }
+
+QImage WindowIconImage(int pixels)
+{
+    QImage image = PaintedPixmap({32, 32}, WindowIconDrawing, pixels / 32.0).toImage();
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
 
 }  // namespace app::qt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
 namespace app::qt {
 
@@ -12,5 +13,6 @@ QIcon ButtonPicture(Picture picture);  // 16 x 16
 QIcon DanishFlag();                    // layout::kFlagPictureSize
 QIcon UnionFlag();
 QIcon WindowIcon();                    // 32 x 32
+QImage WindowIconImage(int pixels);    // the same drawing, pixels x pixels, for the desktop's icon theme
 
 }  // namespace app::qt

@@ -1,0 +1,216 @@
+// The window on the offscreen platform, driven as the keyboard drives it.
+#include "form1.h"
+#include "mainwindow.h"
+#include "qtplatform.h"
+#include "style.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+using app::Field;
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+struct SeenBox { QString title, text; QMessageBox::Icon icon; QStringList buttons; };
+
+// A watchdog fails the test on any modal window but an expected message box,
+// which it records and closes with Enter, instead of waiting for a click.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(&watchdog_, &QTimer::timeout, [this] { Watch(); });
+        watchdog_.start(10);
+        OpenWindow();
+    }
+    void TearDown() override { EXPECT_FALSE(boxExpected_) << "an expected message box never came"; }
+    void ExpectBox() { seenBox.reset(), boxExpected_ = true; }
+
+    void OpenWindow()
+    {
+        window.reset();
+        form = std::make_unique<app::TForm1>(platform, calc::NumberFormat{".", ","});
+        window = std::make_unique<app::qt::MainWindow>(*form, platform);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QLineEdit* Edit(Field f) const { return window->controls().rows[app::Index(f)].edit; }
+    QPushButton* Button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    std::string Text(Field f) const { return form->Text(f); }
+
+    QTimer watchdog_;
+    bool boxExpected_ = false;
+    app::qt::QtPlatform platform{[](const QUrl&) { return false; }};
+    std::unique_ptr<app::TForm1> form;
+    std::unique_ptr<app::qt::MainWindow> window;
+    std::optional<SeenBox> seenBox;
+
+private:
+    void Watch()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box || !std::exchange(boxExpected_, false)) {
+            ADD_FAILURE() << "unexpected modal window \"" << modal->windowTitle().toStdString() << "\" "
+                          << (box ? box->text().toStdString() : "");
+            modal->close();
+            return;
+        }
+        seenBox = SeenBox{box->windowTitle(), box->text(), box->icon(), {}};
+        for (QAbstractButton* b : box->buttons())
+            seenBox->buttons << b->text();
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_FALSE(box->isVisible()) << "Enter did not close the box";
+        box->done(0);
+    }
+};
+
+TEST_F(WindowTest, StartUpShowsTheModelsTextsAndCaptions)
+{
+    EXPECT_EQ(window->windowTitle(), "Tervol Program ver. 1.2");
+    for (const app::FieldInfo& info : app::CaseFields()) {
+        SCOPED_TRACE(std::string(info.name));
+        const app::qt::Row& row = window->controls().rows[app::Index(info.field)];
+        EXPECT_EQ(row.label->text(), Q(info.startCaption));
+        const QString shown = row.list ? row.list->currentText() : row.edit->text();
+        EXPECT_EQ(shown, Q(Text(info.field)));
+        EXPECT_FALSE(shown.isEmpty());
+        if (info.kind == app::FieldKind::Input) {
+            EXPECT_EQ(shown, Q(info.startText));
+        }
+    }
+    for (const app::ButtonInfo& b : app::Buttons())
+        EXPECT_EQ(Button(b.name.data())->text(), Q(b.startCaption));
+}
+
+// Glycol in both primary lists: "Beregn Nominel" then records 1 in
+// PrimeryIndex, "Beregn Aktuel" 1 in Primery1Index.
+TEST_F(WindowTest, EnterRunsBeregnNominelExceptOnAFocusedButton)
+{
+    const std::tuple<const char*, Qt::Key, int, int> cases[] = {{"Etse", Qt::Key_Return, 1, 0},
+        {"EQ_nom", Qt::Key_Enter, 1, 0}, {"Sekundery1", Qt::Key_Return, 1, 0}, {"BitBtn2", Qt::Key_Return, 0, 1}};
+    for (const auto& [name, key, nominel, aktuel] : cases) {
+        SCOPED_TRACE(name);
+        OpenWindow();
+        form->SetItemIndex(Field::Primery, 1);
+        form->SetItemIndex(Field::primery1, 1);
+        QWidget* target = window->findChild<QWidget*>(name);
+        target->setFocus();
+        QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(form->PrimeryIndex(), nominel);
+        EXPECT_EQ(form->Primery1Index(), aktuel);
+    }
+}
+
+TEST_F(WindowTest, EscapeEndsTheProgram)
+{
+    QTimer::singleShot(0, window.get(), [this] { QTest::keyClick(Edit(Field::EQ_nom), Qt::Key_Escape); });
+    QTimer::singleShot(5000, window.get(), [] { QCoreApplication::exit(1); });  // only stops a hang
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, TabFromEtseLandsOnBeregnNominel)
+{
+    Edit(Field::Etse)->setFocus();
+    QTest::keyClick(Edit(Field::Etse), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Button("BitBtn1"));
+    EXPECT_EQ(Button("BitBtn1")->text(), "Beregn Nominel");
+}
+
+TEST_F(WindowTest, KeyFilter)
+{
+    // decimal separator, start text, key (none: typed as text), its text, result
+    const std::tuple<const char*, const char*, Qt::Key, const char*, const char*> cases[] = {
+        {".", "", {}, "12.5", "12.5"}, {".", "7", {}, "-", "7"}, {".", "7", {}, "eE", "7"}, {".", "7", {}, " ", "7"},
+        {".", "1.5", {}, ".", "1.5"},  // a second separator
+        {".", "1", {}, ",", "1"}, {",", "1", {}, ",5", "1,5"}, {",", "1", {}, ".", "1"},  // both roles
+        {".", "12", Qt::Key_V, "\x16", "12"}, {".", "12", Qt::Key_Backspace, "\b", "1"},  // as X11 sends them
+    };
+    QGuiApplication::clipboard()->setText("9");
+    QLineEdit* edit = Edit(Field::EQ_nom);
+    edit->setFocus();
+    for (const auto& [decimal, start, key, typed, expected] : cases) {
+        SCOPED_TRACE(std::string(start) + " + " + typed + " with " + decimal);
+        form->SetNumberFormat({decimal, ","});
+        form->SetText(Field::EQ_nom, start);
+        edit->end(false);
+        if (key)
+            QTest::sendKeyEvent(QTest::Click, edit, key, typed, key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
+        else
+            QTest::keyClicks(edit, typed);
+        EXPECT_EQ(edit->text(), expected);
+        EXPECT_EQ(Text(Field::EQ_nom), expected);
+    }
+}
+
+TEST_F(WindowTest, PastedTextReachesTheFieldAndTheNextCalculationShowsTheFault)
+{
+    QGuiApplication::clipboard()->setText("7x");
+    QLineEdit* edit = Edit(Field::EQ_nom);
+    edit->setFocus();
+    edit->selectAll();
+    edit->paste();
+    EXPECT_EQ(Text(Field::EQ_nom), "7x");
+    ExpectBox();
+    Button("BitBtn1")->click();
+    ASSERT_TRUE(seenBox);
+    EXPECT_EQ(seenBox->title, "Tervol");
+    EXPECT_EQ(seenBox->text, "'7x' is not a valid floating point value.");
+
+    // The window goes on: active again, it takes the next input and calculates.
+    const std::string result = Text(Field::EV_p_nom);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    edit->selectAll();
+    QTest::keyClicks(edit, "110");
+    Button("BitBtn1")->click();
+    EXPECT_NE(Edit(Field::EV_p_nom)->text(), Q(result));
+}
+
+TEST_F(WindowTest, EachKindOfBoxHasItsTitleIconAndOneButton)
+{
+    using calc::MessageKind;
+    const std::tuple<std::function<void()>, const char*, QMessageBox::Icon, const char*> cases[] = {
+        {[&] { platform.ShowMessageBox("m", MessageKind::Information); }, "Information", QMessageBox::Information, "OK"},
+        {[&] { platform.ShowMessageBox("m", MessageKind::Error); }, "Error", QMessageBox::Critical, "&Yes"},
+        {[&] { platform.ShowMessageBox("m", MessageKind::Plain); }, "Tervol", QMessageBox::NoIcon, "OK"},
+        {[&] { platform.ShowErrorBox("m"); }, "Tervol", QMessageBox::Critical, "OK"},
+    };
+    for (const auto& [show, title, icon, button] : cases) {
+        SCOPED_TRACE(title);
+        ExpectBox();
+        show();
+        ASSERT_TRUE(seenBox);
+        EXPECT_EQ(seenBox->title, title);
+        EXPECT_EQ(seenBox->icon, icon);
+        EXPECT_EQ(seenBox->buttons, QStringList{button});
+        EXPECT_EQ(seenBox->text, "m");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    app::qt::InstallFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

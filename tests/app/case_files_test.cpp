@@ -32,27 +32,6 @@ protected:
     fs::path dir_;
 };
 
-TEST_F(CaseFiles, SaveThenLoadGivesBackEveryText)
-{
-    StartedForm a;
-    a.form.SetItemIndex(Field::Primery, 1);  // "Glykol " with its blank
-    a.form.SetText(Field::EQ, "æøå");
-    a.platform.dialogAnswers = {Path("case.tvl")};
-    a.Click(&TForm1::BitBtnGemSomClick);
-    ASSERT_TRUE(a.platform.boxes.empty());
-    const std::string bytes = Read(Path("case.tvl"));
-    EXPECT_EQ(bytes.substr(0, 17), "Glykol \r\nVand\r\n55");
-    EXPECT_NE(bytes.find("\r\n\xE6\xF8\xE5\r\n"), std::string::npos);
-
-    StartedForm b;
-    b.platform.dialogAnswers = {Path("case.tvl")};
-    b.Click(&TForm1::BitBtnHentSagClick);
-    ASSERT_TRUE(b.platform.boxes.empty());
-    for (const auto& info : app::CaseFields())
-        EXPECT_EQ(b.form.Text(info.field), a.form.Text(info.field)) << info.name;
-    EXPECT_EQ(b.form.ItemIndex(Field::Primery), 1);
-}
-
 TEST_F(CaseFiles, DialogsOfferTheirLastNames)
 {
     StartedForm s;

@@ -1,4 +1,4 @@
-#include "casefields.h"
+#include "app/casefields.h"
 
 namespace app {
 

@@ -1,9 +1,9 @@
-#include "form1.h"
+#include "app/form1.h"
 
-#include "actual.h"
+#include "calc/actual.h"
 #include "casefile/casefile.h"
-#include "funktion.h"
-#include "language.h"
+#include "calc/funktion.h"
+#include "app/language.h"
 #include "report/quickrptpage.h"
 
 #include <algorithm>

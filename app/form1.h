@@ -3,10 +3,10 @@
 // It runs without a screen; the Qt binding shows it and feeds edits back.
 #pragma once
 
-#include "casefields.h"
-#include "nominal.h"
-#include "numtext.h"
-#include "platform.h"
+#include "app/casefields.h"
+#include "calc/nominal.h"
+#include "calc/numtext.h"
+#include "app/platform.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "language.h"
+#include "app/language.h"
 
-#include "form1.h"
+#include "app/form1.h"
 #include "report/quickrptpage.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // The two caption tables of the flag buttons and the switch that writes one.
 #pragma once
 
-#include "casefields.h"
+#include "app/casefields.h"
 
 #include <array>
 #include <string_view>

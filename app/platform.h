@@ -2,7 +2,7 @@
 // tests record the calls.
 #pragma once
 
-#include "messages.h"
+#include "calc/messages.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 // The start-up calculation and the slowest actual-state run there is: a
 // supply so close to the secondary outlet that all 10000 passes are spent.
-#include "form1.h"
+#include "app/form1.h"
 
 #include <benchmark/benchmark.h>
 

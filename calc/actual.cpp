@@ -1,8 +1,8 @@
-#include "actual.h"
+#include "calc/actual.h"
 
-#include "fault.h"
-#include "funktion.h"
-#include "numtext.h"
+#include "calc/fault.h"
+#include "calc/funktion.h"
+#include "calc/numtext.h"
 
 namespace calc {
 

@@ -3,8 +3,8 @@
 // temperatures, transfers the actual heat.
 #pragma once
 
-#include "messages.h"
-#include "nominal.h"
+#include "calc/messages.h"
+#include "calc/nominal.h"
 
 #include <array>
 #include <optional>

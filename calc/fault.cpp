@@ -1,4 +1,4 @@
-#include "fault.h"
+#include "calc/fault.h"
 
 namespace calc {
 

@@ -1,8 +1,8 @@
-#include "funktion.h"
+#include "calc/funktion.h"
 
-#include "fault.h"
-#include "numtext.h"
-#include "utf8.h"
+#include "calc/fault.h"
+#include "calc/numtext.h"
+#include "calc/utf8.h"
 
 namespace funktion {
 

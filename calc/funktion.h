@@ -3,7 +3,7 @@
 // temperatures and the key filter of the input fields. No state.
 #pragma once
 
-#include "messages.h"
+#include "calc/messages.h"
 
 #include <string>
 #include <string_view>

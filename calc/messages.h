@@ -2,7 +2,7 @@
 // record what was asked.
 #pragma once
 
-#include "numtext.h"
+#include "calc/numtext.h"
 
 #include <string>
 

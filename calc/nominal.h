@@ -2,7 +2,7 @@
 // temperature difference and UA from the design inputs.
 #pragma once
 
-#include "messages.h"
+#include "calc/messages.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "numtext.h"
+#include "calc/numtext.h"
 
-#include "fault.h"
+#include "calc/fault.h"
 
 #include <charconv>
 #include <cmath>

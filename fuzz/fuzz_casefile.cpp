@@ -2,7 +2,7 @@
 // file on disk, compared with a plain reading of the line rules, and the code
 // page conversion both ways.
 #include "casefile/casefile.h"
-#include "scratch_dir.h"
+#include "fuzz/scratch_dir.h"
 
 #include <array>
 #include <cstdint>

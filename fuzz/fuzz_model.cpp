@@ -4,13 +4,13 @@
 // group whole or not at all, and loading and saving must move the texts
 // faithfully or, when the file is refused, not at all.
 #include "casefile/casefile.h"
-#include "fault.h"
-#include "form1.h"
-#include "numtext.h"
+#include "calc/fault.h"
+#include "app/form1.h"
+#include "calc/numtext.h"
 #include "report/quickrptpage.h"
-#include "scratch_dir.h"
-#include "text.h"
-#include "utf8.h"
+#include "fuzz/scratch_dir.h"
+#include "fuzz/text.h"
+#include "calc/utf8.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sys/stat.h>

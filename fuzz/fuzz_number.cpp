@@ -2,9 +2,9 @@
 // both usual decimal separators and one of more than one byte. Every accepted text must agree with the C
 // library's own correctly rounded parser, and every value it gives must come
 // back from its formatted text.
-#include "fault.h"
-#include "numtext.h"
-#include "text.h"
+#include "calc/fault.h"
+#include "calc/numtext.h"
+#include "fuzz/text.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "controls.h"
+#include "app/qt/controls.h"
 
-#include "groupframe.h"
-#include "icons.h"
-#include "layout.h"
-#include "style.h"
+#include "app/qt/groupframe.h"
+#include "app/qt/icons.h"
+#include "app/qt/layout.h"
+#include "app/qt/style.h"
 
 #include <QComboBox>
 #include <QLabel>

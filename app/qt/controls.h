@@ -2,7 +2,7 @@
 // placed at their pixels; empty until the window fills them from the model.
 #pragma once
 
-#include "casefields.h"
+#include "app/casefields.h"
 
 #include <array>
 #include <vector>

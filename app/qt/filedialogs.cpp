@@ -1,4 +1,4 @@
-#include "filedialogs.h"
+#include "app/qt/filedialogs.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,4 +1,4 @@
-#include "groupframe.h"
+#include "app/qt/groupframe.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "icons.h"
+#include "app/qt/icons.h"
 
-#include "layout.h"
+#include "app/qt/layout.h"
 
 #include <QPainter>
 #include <QPainterPath>

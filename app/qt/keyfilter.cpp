@@ -1,4 +1,4 @@
-#include "keyfilter.h"
+#include "app/qt/keyfilter.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -2,7 +2,7 @@
 // them, before the field takes it, and drops the ones the handler zeroes.
 #pragma once
 
-#include "casefields.h"
+#include "app/casefields.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "app/qt/layout.h"
 
 #include <array>
 

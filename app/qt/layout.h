@@ -2,7 +2,7 @@
 // top-left corner of the window's client area or of the enclosing group.
 #pragma once
 
-#include "casefields.h"
+#include "app/casefields.h"
 
 #include <QRect>
 #include <QSize>

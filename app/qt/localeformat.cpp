@@ -1,4 +1,4 @@
-#include "localeformat.h"
+#include "app/qt/localeformat.h"
 
 namespace app::qt {
 

@@ -1,7 +1,7 @@
 // The number format of the user's locale settings.
 #pragma once
 
-#include "numtext.h"
+#include "calc/numtext.h"
 
 #include <QLocale>
 

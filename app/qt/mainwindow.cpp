@@ -1,12 +1,12 @@
-#include "mainwindow.h"
+#include "app/qt/mainwindow.h"
 
-#include "groupframe.h"
-#include "icons.h"
-#include "keyfilter.h"
-#include "layout.h"
-#include "localeformat.h"
-#include "qtplatform.h"
-#include "style.h"
+#include "app/qt/groupframe.h"
+#include "app/qt/icons.h"
+#include "app/qt/keyfilter.h"
+#include "app/qt/layout.h"
+#include "app/qt/localeformat.h"
+#include "app/qt/qtplatform.h"
+#include "app/qt/style.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "messagebox.h"
+#include "app/qt/messagebox.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // centred on the screen.
 #pragma once
 
-#include "messages.h"
+#include "calc/messages.h"
 
 #include <QMessageBox>
 #include <QString>

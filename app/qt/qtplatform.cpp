@@ -1,7 +1,7 @@
-#include "qtplatform.h"
+#include "app/qt/qtplatform.h"
 
-#include "messagebox.h"
-#include "reportpreview.h"
+#include "app/qt/messagebox.h"
+#include "report/qt/report_print.h"
 
 #include <QDesktopServices>
 
@@ -41,7 +41,7 @@ std::optional<std::string> QtPlatform::RunSaveDialog(const std::string& lastName
 
 void QtPlatform::ShowReportPreview(const report::Tquickrptpage& page)
 {
-    ShowPreview(page, window_);
+    report::ShowReportPreview(page, window_);
     Reactivate();
 }
 

@@ -2,8 +2,8 @@
 // file dialogs, the report preview, the help viewer and closing the window.
 #pragma once
 
-#include "filedialogs.h"
-#include "platform.h"
+#include "app/qt/filedialogs.h"
+#include "app/platform.h"
 
 #include <QPointer>
 #include <QUrl>

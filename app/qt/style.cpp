@@ -1,12 +1,6 @@
-#include "style.h"
-
-#include "report/report_print.h"
+#include "app/qt/style.h"
 
 namespace app::qt {
-
-// The window and the report name the same Windows fonts; one table maps
-// them to their metric-compatible stand-ins.
-void InstallFontSubstitutes() { report::RegisterReportFontSubstitutes(); }
 
 QFont WindowFont()
 {

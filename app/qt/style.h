@@ -1,5 +1,4 @@
-// Fonts and colours of the window, with metric-compatible stand-ins for the
-// Windows font names it asks for.
+// Fonts and colours of the window.
 #pragma once
 
 #include <QColor>
@@ -7,10 +6,6 @@
 #include <QPalette>
 
 namespace app::qt {
-
-// Maps the Windows sans-serif names onto Liberation Sans, whose widths match
-// Arial's; without it they fall back to the much wider DejaVu Sans.
-void InstallFontSubstitutes();
 
 // "MS Sans Serif" at character height 12 px has no face of its own: Windows
 // draws it with the 8-point raster face (11-px characters in a 13-px cell),

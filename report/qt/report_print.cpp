@@ -1,4 +1,4 @@
-#include "report/report_print.h"
+#include "report/qt/report_print.h"
 
 #include <QFont>
 #include <QFontMetricsF>

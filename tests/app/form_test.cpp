@@ -1,4 +1,4 @@
-#include "recording_platform.h"
+#include "tests/app/recording_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "language.h"
-#include "recording_platform.h"
+#include "app/language.h"
+#include "tests/app/recording_platform.h"
 
 #include <gtest/gtest.h>
 

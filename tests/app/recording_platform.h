@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1.h"
-#include "platform.h"
+#include "app/form1.h"
+#include "app/platform.h"
 #include "report/quickrptpage.h"
 
 #include <deque>

@@ -1,6 +1,6 @@
-#include "actual.h"
-#include "nominal.h"
-#include "recording_sink.h"
+#include "calc/actual.h"
+#include "calc/nominal.h"
+#include "tests/calc/recording_sink.h"
 
 #include <gtest/gtest.h>
 

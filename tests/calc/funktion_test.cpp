@@ -1,7 +1,7 @@
-#include "fault.h"
-#include "funktion.h"
-#include "numtext.h"
-#include "recording_sink.h"
+#include "calc/fault.h"
+#include "calc/funktion.h"
+#include "calc/numtext.h"
+#include "tests/calc/recording_sink.h"
 
 #include <gtest/gtest.h>
 

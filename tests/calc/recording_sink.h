@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messages.h"
+#include "calc/messages.h"
 
 #include <string>
 #include <utility>

@@ -1,8 +1,9 @@
 // The window on the offscreen platform, driven as the keyboard drives it.
-#include "form1.h"
-#include "mainwindow.h"
-#include "qtplatform.h"
-#include "style.h"
+#include "app/form1.h"
+#include "app/qt/mainwindow.h"
+#include "app/qt/qtplatform.h"
+#include "app/qt/style.h"
+#include "report/qt/report_print.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -210,7 +211,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    app::qt::InstallFontSubstitutes();
+    report::RegisterReportFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "report/report_print.h"
+#include "report/qt/report_print.h"
 
 namespace {
 

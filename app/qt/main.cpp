@@ -1,10 +1,11 @@
 // Tervol: rating of a liquid-to-liquid heat exchanger.
-#include "form1.h"
-#include "qt/icons.h"
-#include "qt/localeformat.h"
-#include "qt/mainwindow.h"
-#include "qt/qtplatform.h"
-#include "qt/style.h"
+#include "app/form1.h"
+#include "app/qt/icons.h"
+#include "app/qt/localeformat.h"
+#include "app/qt/mainwindow.h"
+#include "app/qt/qtplatform.h"
+#include "app/qt/style.h"
+#include "report/qt/report_print.h"
 #include "report/quickrptpage.h"
 
 #include <QApplication>
@@ -16,7 +17,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromUtf8(app::kApplicationTitle.data(),
                                                        qsizetype(app::kApplicationTitle.size())));
     QApplication::setWindowIcon(app::qt::WindowIcon());
-    app::qt::InstallFontSubstitutes();
+    // The window and the report name the same Windows fonts; one table maps
+    // them to their metric-compatible stand-ins.
+    report::RegisterReportFontSubstitutes();
     // Set before any widget exists, so no other default font is ever loaded.
     QApplication::setFont(app::qt::WindowFont());
     QGuiApplication::setDesktopFileName("tervol");

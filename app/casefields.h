@@ -59,6 +59,9 @@ struct ButtonInfo {
 };
 const std::array<ButtonInfo, kButtonCount>& Buttons();
 
+inline constexpr int Index(Group g) { return static_cast<int>(g); }
+inline constexpr int Index(Button b) { return static_cast<int>(b); }
+
 inline constexpr std::string_view kWindowCaption = "Tervol Program ver. 1.2";
 inline constexpr std::string_view kApplicationTitle = "Tervol";
 

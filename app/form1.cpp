@@ -61,9 +61,9 @@ TForm1::TForm1(Platform& platform, const calc::NumberFormat& format) : platform_
     // The primary nominal list starts with a trailing blank on its glycol item.
     lists_[Index(Field::Primery)].items[1] = "Glykol ";
     for (const GroupInfo& g : Groups())
-        groupCaptions_[static_cast<int>(g.group)] = std::string(g.startCaption);
+        groupCaptions_[Index(g.group)] = std::string(g.startCaption);
     for (const ButtonInfo& b : Buttons())
-        buttonCaptions_[static_cast<int>(b.button)] = std::string(b.startCaption);
+        buttonCaptions_[Index(b.button)] = std::string(b.startCaption);
 }
 
 void TForm1::Changed()
@@ -132,19 +132,19 @@ void TForm1::SetCaption(Field rowOf, const std::string& caption)
     Changed();
 }
 
-const std::string& TForm1::GroupCaption(Group g) const { return groupCaptions_[static_cast<int>(g)]; }
+const std::string& TForm1::GroupCaption(Group g) const { return groupCaptions_[Index(g)]; }
 
 void TForm1::SetGroupCaption(Group g, const std::string& caption)
 {
-    groupCaptions_[static_cast<int>(g)] = caption;
+    groupCaptions_[Index(g)] = caption;
     Changed();
 }
 
-const std::string& TForm1::ButtonCaption(Button b) const { return buttonCaptions_[static_cast<int>(b)]; }
+const std::string& TForm1::ButtonCaption(Button b) const { return buttonCaptions_[Index(b)]; }
 
 void TForm1::SetButtonCaption(Button b, const std::string& caption)
 {
-    buttonCaptions_[static_cast<int>(b)] = caption;
+    buttonCaptions_[Index(b)] = caption;
     Changed();
 }
 

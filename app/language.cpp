@@ -75,8 +75,8 @@ void SwitchLanguage(TForm1& form, const LanguageTable& t)
     form.SetItemIndex(Field::Sekundery, form.SekunderyIndex());
     form.SetItemIndex(Field::primery1, form.Primery1Index());
     form.SetItemIndex(Field::Sekundery1, form.Sekundery1Index());
-    for (int g = 0; g < kGroupCount; ++g)
-        form.SetGroupCaption(static_cast<Group>(g), std::string(t.groups[g]));
+    for (const GroupInfo& g : Groups())
+        form.SetGroupCaption(g.group, std::string(t.groups[Index(g.group)]));
     for (const auto& [button, caption] : t.buttons)
         form.SetButtonCaption(button, std::string(caption));
     if (report::Tquickrptpage* page = form.ReportPage())

@@ -1,5 +1,6 @@
 #include "app/qt/controls.h"
 
+#include "app/qt/commandbuttons.h"
 #include "app/qt/groupframe.h"
 #include "app/qt/icons.h"
 #include "app/qt/layout.h"
@@ -25,12 +26,6 @@ constexpr Child kWindowChildren[] = {
     Flag::Danish,     Flag::Union,     Button::BitBtnHentSag, Button::BitBtnGemSom, Button::BitBtnHelp,
 };
 
-// Indexed by Button.
-constexpr Picture kPictures[kButtonCount] = {
-    Picture::CheckMark, Picture::CheckMark,    Picture::OpenFolder, Picture::FloppyDisk,
-    Picture::Printer,   Picture::QuestionMark, Picture::Cross,
-};
-
 QString Name(std::string_view name) { return QString::fromUtf8(name.data(), qsizetype(name.size())); }
 
 class Builder {
@@ -50,15 +45,15 @@ private:
     void AddGroup(Group group, QWidget* parent)
     {
         auto* frame = new GroupFrame(parent);
-        frame->setObjectName(Name(Groups()[static_cast<int>(group)].name));
+        frame->setObjectName(Name(Groups()[Index(group)].name));
         frame->setGeometry(layout::GroupRect(group));
-        c_.groups[static_cast<int>(group)] = frame;
+        c_.groups[Index(group)] = frame;
         for (const FieldInfo& info : CaseFields())
             if (info.group == group)
                 AddRow(info, frame);
-        for (int inner = 0; inner < kGroupCount; ++inner)
-            if (layout::EnclosingGroup(static_cast<Group>(inner)) == group)
-                AddGroup(static_cast<Group>(inner), frame);
+        for (const GroupInfo& inner : Groups())
+            if (layout::EnclosingGroup(inner.group) == group)
+                AddGroup(inner.group, frame);
     }
 
     void AddRow(const FieldInfo& info, QWidget* group)
@@ -103,11 +98,11 @@ private:
     void Add(Button button)
     {
         auto* b = new QPushButton(window_);
-        b->setObjectName(Name(Buttons()[static_cast<int>(button)].name));
-        b->setIcon(ButtonPicture(kPictures[static_cast<int>(button)]));
+        b->setObjectName(Name(Buttons()[Index(button)].name));
+        b->setIcon(ButtonPicture(CommandRow(button).picture));
         b->setGeometry(layout::ButtonRect(button));
         b->setAutoDefault(false);
-        c_.buttons[static_cast<int>(button)] = b;
+        c_.buttons[Index(button)] = b;
         c_.tabOrder.push_back(b);
     }
 

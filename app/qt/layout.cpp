@@ -1,5 +1,7 @@
 #include "app/qt/layout.h"
 
+#include "app/qt/commandbuttons.h"
+
 #include <array>
 
 namespace app::qt::layout {
@@ -20,12 +22,10 @@ constexpr std::array<GroupGeometry, kGroupCount> kGroups{{
     {{7, 176, 274, 267}, Group::GroupBox2, 7, 209, 26},
 }};
 
-// Indexed by Button, which lists the column top to bottom.
-constexpr std::array<int, kButtonCount> kButtonTops{40, 72, 104, 136, 168, 200, 232};
 constexpr int kButtonLeft = 624;
 constexpr QSize kButtonSize{121, 25};
 
-const GroupGeometry& Of(Group g) { return kGroups[static_cast<int>(g)]; }
+const GroupGeometry& Of(Group g) { return kGroups[Index(g)]; }
 
 }  // namespace
 
@@ -48,7 +48,7 @@ int LabelRoom(Group group) { return Of(group).fieldLeft - Of(group).labelLeft - 
 
 QRect ButtonRect(Button button)
 {
-    return {QPoint(kButtonLeft, kButtonTops[static_cast<int>(button)]), kButtonSize};
+    return {QPoint(kButtonLeft, CommandRow(button).top), kButtonSize};
 }
 
 }  // namespace app::qt::layout

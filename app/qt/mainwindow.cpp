@@ -1,5 +1,6 @@
 #include "app/qt/mainwindow.h"
 
+#include "app/qt/commandbuttons.h"
 #include "app/qt/groupframe.h"
 #include "app/qt/icons.h"
 #include "app/qt/keyfilter.h"
@@ -20,14 +21,6 @@
 namespace app::qt {
 
 namespace {
-
-using Handler = void (TForm1::*)();
-
-// Indexed by Button.
-constexpr Handler kCommands[kButtonCount] = {
-    &TForm1::BitBtn1Click, &TForm1::BitBtn2Click,    &TForm1::BitBtnHentSagClick, &TForm1::BitBtnGemSomClick,
-    &TForm1::BitBtn3Click, &TForm1::BitBtnHelpClick, &TForm1::BitBtn4Click,
-};
 
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 
@@ -77,9 +70,9 @@ void MainWindow::Bind()
             connect(row.list->lineEdit(), &QLineEdit::textEdited, this, typed);
         }
     }
-    for (int b = 0; b < kButtonCount; ++b)
-        connect(c_.buttons[b], &QPushButton::clicked, this,
-                [this, command = kCommands[b]] { Run([&] { (form_.*command)(); }); });
+    for (const CommandButton& row : kCommandButtons)
+        connect(c_.buttons[Index(row.button)], &QPushButton::clicked, this,
+                [this, command = row.handler] { Run([&] { (form_.*command)(); }); });
     connect(c_.danishFlag, &QPushButton::clicked, this, [this] { Run([this] { form_.BitBtnDKClick(); }); });
     connect(c_.unionFlag, &QPushButton::clicked, this, [this] { Run([this] { form_.BitBtnUKClick(); }); });
 }
@@ -91,7 +84,7 @@ void MainWindow::BindKeys()
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] { PressEnter(); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            [this] { c_.buttons[static_cast<int>(Button::BitBtn4)]->click(); });
+            [this] { c_.buttons[Index(Button::BitBtn4)]->click(); });
 }
 
 void MainWindow::PressEnter()
@@ -100,7 +93,7 @@ void MainWindow::PressEnter()
     if (focused && isAncestorOf(focused))
         focused->click();
     else
-        c_.buttons[static_cast<int>(Button::BitBtn1)]->click();
+        c_.buttons[Index(Button::BitBtn1)]->click();
 }
 
 bool MainWindow::event(QEvent* event)
@@ -130,12 +123,12 @@ void MainWindow::Sync()
             row.edit->setText(text);
         }
     }
-    for (int g = 0; g < kGroupCount; ++g)
-        if (const QString title = FromModel(form_.GroupCaption(static_cast<Group>(g))); c_.groups[g]->title() != title)
-            c_.groups[g]->setTitle(title);
-    for (int b = 0; b < kButtonCount; ++b)
-        if (const QString text = FromModel(form_.ButtonCaption(static_cast<Button>(b))); c_.buttons[b]->text() != text)
-            c_.buttons[b]->setText(text);
+    for (const GroupInfo& g : Groups())
+        if (const QString title = FromModel(form_.GroupCaption(g.group)); c_.groups[Index(g.group)]->title() != title)
+            c_.groups[Index(g.group)]->setTitle(title);
+    for (const ButtonInfo& b : Buttons())
+        if (const QString text = FromModel(form_.ButtonCaption(b.button)); c_.buttons[Index(b.button)]->text() != text)
+            c_.buttons[Index(b.button)]->setText(text);
 }
 
 void MainWindow::SyncList(Field field, QComboBox& box)

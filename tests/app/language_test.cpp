@@ -16,9 +16,9 @@ std::vector<std::string> AllCaptions(const StartedForm& s)
     for (const auto& info : app::CaseFields())
         out.push_back(s.form.Caption(info.field));
     for (int g = 0; g < app::kGroupCount; ++g)
-        out.push_back(s.form.GroupCaption(static_cast<Group>(g)));
+        out.push_back(s.form.GroupCaption(app::Groups()[g].group));
     for (int b = 0; b < app::kButtonCount; ++b)
-        out.push_back(s.form.ButtonCaption(static_cast<Button>(b)));
+        out.push_back(s.form.ButtonCaption(app::Buttons()[b].button));
     for (Field list : {Field::Primery, Field::Sekundery, Field::primery1, Field::Sekundery1}) {
         out.push_back(s.form.Item(list, 0));
         out.push_back(s.form.Item(list, 1));

@@ -215,15 +215,11 @@ bool TForm1::InputsPresent(bool withActual)
 {
     // Only emptiness is tested: a text of blanks passes here.
     if (AnyEmpty(*this, kNominalInputs)) {
-        calc::ShowInLanguage(Env(), calc::MessageKind::Information,
-                             "Alle tallene i nominelle tilstand kræves for en videreberegning",
-                             "All inputs in nominal conditions are necessary for further calculation");
+        calc::ShowInLanguage(Env(), calc::MessageKind::Information, calc::kNominalInputsMissing);
         return false;
     }
     if (withActual && AnyEmpty(*this, kActualInputs)) {
-        calc::ShowInLanguage(Env(), calc::MessageKind::Information,
-                             "Alle tallene i aktuelle tilstand kræves for en videreberegning",
-                             "All inputs in actual conditions are necessary for further calculation");
+        calc::ShowInLanguage(Env(), calc::MessageKind::Information, calc::kActualInputsMissing);
         return false;
     }
     return true;

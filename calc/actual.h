@@ -15,7 +15,6 @@ namespace calc {
 inline constexpr int kMaxPasses = 10000;
 inline constexpr double kTolerance = 0.00001;  // K, on the primary return temperature
 inline constexpr double kFilmExponent = 0.65;
-inline constexpr const char* kNotConverged = "Iterration konvergerer ikke !";
 
 struct ActualInput {
     std::string EQ, Etpe, Etsa, Etse;

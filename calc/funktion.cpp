@@ -144,8 +144,9 @@ bool CheckGreater(const std::string& firstText, const std::string& firstName,
         return true;
     // The names are joined as they stand: a caption ending in a blank gives
     // two blanks before the verb.
-    calc::ShowInLanguage(env, calc::MessageKind::Error, firstName + " skal være større end " + secondName,
-                         firstName + " must be greater than " + secondName);
+    const calc::MessageText& verb = calc::kMustBeGreater;
+    calc::ShowInLanguage(env, calc::MessageKind::Error, firstName + std::string(verb.danish) + secondName,
+                         firstName + std::string(verb.english) + secondName);
     return false;
 }
 

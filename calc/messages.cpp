@@ -12,4 +12,9 @@ void ShowInLanguage(const Environment& env, MessageKind kind, const std::string&
         env.sink.ShowMessageBox(english, kind);
 }
 
+void ShowInLanguage(const Environment& env, MessageKind kind, const MessageText& text)
+{
+    ShowInLanguage(env, kind, std::string(text.danish), std::string(text.english));
+}
+
 }  // namespace calc

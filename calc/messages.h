@@ -4,9 +4,37 @@
 
 #include "calc/numtext.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace calc {
+
+// A message the calculations show in the interface language.
+struct MessageText {
+    std::string_view danish, english;
+};
+
+// The presence checks of the two calculation commands.
+inline constexpr MessageText kNominalInputsMissing{
+    "Alle tallene i nominelle tilstand kræves for en videreberegning",
+    "All inputs in nominal conditions are necessary for further calculation"};
+inline constexpr MessageText kActualInputsMissing{
+    "Alle tallene i aktuelle tilstand kræves for en videreberegning",
+    "All inputs in actual conditions are necessary for further calculation"};
+// The primary supply temperature limit: the mixture, then water.
+inline constexpr MessageText kGlycolSupplyLimit{"Primær temperaturer skal være mindre end 100°C!",
+                                                "Primary inlet temperature°C must be less than 100°C!"};
+inline constexpr MessageText kWaterSupplyLimit{"Primær temperaturer skal være mindre end 180°C!",
+                                               "Primary inlet temperature°C must be less than 180°C!"};
+// The order check: the first row's caption, this, then the second row's.
+inline constexpr MessageText kMustBeGreater{" skal være større end ", " must be greater than "};
+// The iteration's message is Danish in both languages.
+inline constexpr const char* kNotConverged = "Iterration konvergerer ikke !";
+
+// Every message above, for whoever must know them all (the help's check).
+inline constexpr std::array<MessageText, 5> kMessageTexts{
+    kNominalInputsMissing, kActualInputsMissing, kGlycolSupplyLimit, kWaterSupplyLimit, kMustBeGreater};
 
 enum class MessageKind {
     Information,  // "Information", information icon, "OK"
@@ -32,5 +60,6 @@ struct Environment {
 // "UK", and nothing otherwise.
 void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish,
                     const std::string& english);
+void ShowInLanguage(const Environment& env, MessageKind kind, const MessageText& text);
 
 }  // namespace calc

@@ -11,13 +11,11 @@ bool PrimaryLimitExceeded(double supply, int primaryPosition, const Environment&
     // Only the supply temperature and only the primary medium count; no
     // limit without a selected medium.
     if (supply > 100 && primaryPosition == 1) {
-        ShowInLanguage(env, MessageKind::Information, "Primær temperaturer skal være mindre end 100°C!",
-                       "Primary inlet temperature°C must be less than 100°C!");
+        ShowInLanguage(env, MessageKind::Information, kGlycolSupplyLimit);
         return true;
     }
     if (supply > 180 && primaryPosition == 0) {
-        ShowInLanguage(env, MessageKind::Information, "Primær temperaturer skal være mindre end 180°C!",
-                       "Primary inlet temperature°C must be less than 180°C!");
+        ShowInLanguage(env, MessageKind::Information, kWaterSupplyLimit);
         return true;
     }
     return false;

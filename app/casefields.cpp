@@ -64,10 +64,9 @@ constexpr std::array<ButtonInfo, kButtonCount> kButtons{{
 // Outlet before inlet in both states, and the computed return temperature
 // after the actual inputs: the order files have always had.
 const std::array<Field, kFieldCount> kCaseFileOrder{
-    Primery, Sekundery, EQ_nom, Etpe_nom, Etpa_nom, Etse_nom, Etsa_nom, EPp_nom, EPs_nom,
-    EAOp_nom, EAOs_nom, EV_p_nom, EV_s_nom, Em_nom, EUA_nom,
-    primery1, Sekundery1, EQ, Etpe, Etse, Etsa,
-    Etpa_beregn, EAOp, EAOs, EP_p, EP_s, EV_p, EV_s, Em, EUA,
+    Primery,  Sekundery,   EQ_nom,   Etpe_nom, Etpa_nom, Etse_nom, Etsa_nom,   EPp_nom, EPs_nom, EAOp_nom,
+    EAOs_nom, EV_p_nom,    EV_s_nom, Em_nom,   EUA_nom,  primery1, Sekundery1, EQ,      Etpe,    Etse,
+    Etsa,     Etpa_beregn, EAOp,     EAOs,     EP_p,     EP_s,     EV_p,       EV_s,    Em,      EUA,
 };
 
 const std::array<FieldInfo, kFieldCount>& CaseFields() { return kFields; }

@@ -9,12 +9,14 @@ namespace app {
 
 // In screen order, top to bottom: nominal group, its results, actual group,
 // its results.
+// clang-format off
 enum class Field : int {
     Primery, Sekundery, EQ_nom, Etpe_nom, Etpa_nom, Etsa_nom, Etse_nom, EPp_nom, EPs_nom,
     EAOp_nom, EAOs_nom, EV_p_nom, EV_s_nom, Em_nom, EUA_nom,
     primery1, Sekundery1, EQ, Etpe, Etsa, Etse,
     Etpa_beregn, EAOp, EAOs, EP_p, EP_s, EV_p, EV_s, Em, EUA,
 };
+// clang-format on
 inline constexpr int kFieldCount = 30;
 
 enum class FieldKind { MediumList, Input, Result };
@@ -29,7 +31,7 @@ inline constexpr int kButtonCount = 7;
 
 struct FieldInfo {
     Field field;
-    std::string_view name;          // the control's name, e.g. "EQ_nom"
+    std::string_view name;  // the control's name, e.g. "EQ_nom"
     FieldKind kind;
     Group group;
     int row;                        // row within its group, from 0

@@ -1,9 +1,9 @@
 #include "app/form1.h"
 
-#include "calc/actual.h"
-#include "casefile/casefile.h"
-#include "calc/funktion.h"
 #include "app/language.h"
+#include "calc/actual.h"
+#include "calc/funktion.h"
+#include "casefile/casefile.h"
 #include "report/quickrptpage.h"
 
 #include <algorithm>
@@ -199,9 +199,10 @@ void TForm1::BitBtn2Click()
 
 namespace {
 
-constexpr Field kNominalInputs[] = {Field::EQ_nom,  Field::Etpe_nom, Field::Primery, Field::Sekundery, Field::Etpa_nom,
+constexpr Field kNominalInputs[] = {Field::EQ_nom,   Field::Etpe_nom, Field::Primery, Field::Sekundery, Field::Etpa_nom,
                                     Field::Etsa_nom, Field::Etse_nom, Field::EPp_nom, Field::EPs_nom};
-constexpr Field kActualInputs[] = {Field::EQ, Field::Etpe, Field::primery1, Field::Sekundery1, Field::Etsa, Field::Etse};
+constexpr Field kActualInputs[] = {Field::EQ,         Field::Etpe, Field::primery1,
+                                   Field::Sekundery1, Field::Etsa, Field::Etse};
 
 template <size_t N>
 bool AnyEmpty(const TForm1& form, const Field (&fields)[N])
@@ -240,9 +241,9 @@ void TForm1::Aktuel1Click()
 void TForm1::BeregnNominel()
 {
     using enum Field;
-    const calc::NominalInput in{Text(EQ_nom),   Text(Etpe_nom),         Text(Etpa_nom),           Text(Etsa_nom),
-                                Text(Etse_nom), Text(EPp_nom),          Text(EPs_nom),            ItemIndex(Primery),
-                                ItemIndex(Sekundery), Caption(Etpe_nom), Caption(Etpa_nom),        Caption(Etsa_nom),
+    const calc::NominalInput in{Text(EQ_nom),         Text(Etpe_nom),    Text(Etpa_nom),    Text(Etsa_nom),
+                                Text(Etse_nom),       Text(EPp_nom),     Text(EPs_nom),     ItemIndex(Primery),
+                                ItemIndex(Sekundery), Caption(Etpe_nom), Caption(Etpa_nom), Caption(Etsa_nom),
                                 Caption(Etse_nom)};
     const auto result = calc::BeregnNominel(in, nominal_, Env());
     if (!result)
@@ -259,8 +260,9 @@ void TForm1::BeregnAktuel()
     // Always a fresh nominal run first; when its own checks stop it, the
     // actual state builds on the last completed one.
     BeregnNominel();
-    const calc::ActualInput in{Text(EQ),   Text(Etpe),        Text(Etsa),        Text(Etse),       ItemIndex(primery1),
-                               ItemIndex(Sekundery1), Caption(Etpe), Caption(Etse), Caption(Etsa)};
+    const calc::ActualInput in{Text(EQ),      Text(Etpe),          Text(Etsa),
+                               Text(Etse),    ItemIndex(primery1), ItemIndex(Sekundery1),
+                               Caption(Etpe), Caption(Etse),       Caption(Etsa)};
     const auto result = calc::BeregnAktuel(in, nominal_, Env());
     if (!result)
         return;

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/casefields.h"
+#include "app/platform.h"
 #include "calc/nominal.h"
 #include "calc/numtext.h"
-#include "app/platform.h"
 
 #include <array>
 #include <functional>
@@ -78,17 +78,17 @@ public:
 
     // ---- handlers; each may throw, Dispatch shows what it throws
     void FormCreate();
-    void BitBtn1Click();       // "Beregn Nominel"
-    void BitBtn2Click();       // "Beregn Aktuel"
+    void BitBtn1Click();  // "Beregn Nominel"
+    void BitBtn2Click();  // "Beregn Aktuel"
     void BeregnNom1Click();
     void Aktuel1Click();
     void BeregnNominel();
     void BeregnAktuel();
-    void BitBtn3Click();       // "Udskriv"
-    void BitBtn4Click();       // "Luk"
-    void BitBtnHelpClick();    // "Hjælp"
-    void BitBtnHentSagClick(); // "Hent sag"
-    void BitBtnGemSomClick();  // "Gem som"
+    void BitBtn3Click();        // "Udskriv"
+    void BitBtn4Click();        // "Luk"
+    void BitBtnHelpClick();     // "Hjælp"
+    void BitBtnHentSagClick();  // "Hent sag"
+    void BitBtnGemSomClick();   // "Gem som"
     void BitBtnDKClick();
     void BitBtnUKClick();
     // The key handler of an input field (EQ_nomKeyPress ... EtseKeyPress are

@@ -9,6 +9,8 @@ namespace app {
 
 using enum Button;
 
+// Laid out as tables, row captions in screen order.
+// clang-format off
 const LanguageTable kDanish{
     "DK",
     {"Primær flow", "Sekundær flow", "Effekt [kW]", "Primær temp. frem [°C]", "Primær temp. retur [°C]",
@@ -60,6 +62,7 @@ const LanguageTable kEnglish{
       {"QRLabel13", "Secondary flow"}, {"QRLabel14", "Logaritmic temperature difference"},
       {"QRLabel15", "UA overall heat transfer coefficient"}}},
 };
+// clang-format on
 
 void SwitchLanguage(TForm1& form, const LanguageTable& t)
 {

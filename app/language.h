@@ -12,10 +12,10 @@ namespace app {
 class TForm1;
 
 struct LanguageTable {
-    std::string_view language;                             // "DK" or "UK"
-    std::array<std::string_view, kFieldCount> rowCaptions; // by field, screen order
-    std::array<std::string_view, 2> items;                 // medium list items
-    std::array<std::string_view, kGroupCount> groups;      // GroupBox1..GroupBox4
+    std::string_view language;                              // "DK" or "UK"
+    std::array<std::string_view, kFieldCount> rowCaptions;  // by field, screen order
+    std::array<std::string_view, 2> items;                  // medium list items
+    std::array<std::string_view, kGroupCount> groups;       // GroupBox1..GroupBox4
     // Buttons in the order the switch writes them.
     std::array<std::pair<Button, std::string_view>, kButtonCount> buttons;
     // Report captions by label name, in the order the switch writes them.

@@ -201,8 +201,8 @@ private:
         }
         fcntl(pipe_fds[0], F_SETFD, FD_CLOEXEC);
         std::string fd_text = std::to_string(pipe_fds[1]);
-        std::vector<std::string> args = {"Xvfb", "-displayfd", fd_text, "-screen", "0", "1280x1024x24",
-                                         "-nolisten", "tcp", "-noreset"};
+        std::vector<std::string> args = {"Xvfb",         "-displayfd", fd_text, "-screen", "0",
+                                         "1280x1024x24", "-nolisten",  "tcp",   "-noreset"};
         std::vector<char*> argv;
         for (std::string& a : args)
             argv.push_back(a.data());
@@ -218,8 +218,10 @@ private:
         if (spawned != 0) {
             close(pipe_fds[0]);
             xvfb_ = -1;
-            error_ = std::string("no X server: $DISPLAY unset or unreachable, and Xvfb (Debian package xvfb) "
-                                 "cannot start: ") + std::strerror(spawned);
+            error_ = std::string(
+                         "no X server: $DISPLAY unset or unreachable, and Xvfb (Debian package xvfb) "
+                         "cannot start: ") +
+                     std::strerror(spawned);
             return false;
         }
         std::string number;
@@ -257,8 +259,8 @@ private:
 
     std::optional<uint32_t> WindowPid(xcb_window_t window)
     {
-        XcbPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-            c_, xcb_get_property(c_, 0, window, net_wm_pid_, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+        XcbPtr<xcb_get_property_reply_t> reply(
+            xcb_get_property_reply(c_, xcb_get_property(c_, 0, window, net_wm_pid_, XCB_ATOM_CARDINAL, 0, 1), nullptr));
         if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
             return std::nullopt;
         return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));

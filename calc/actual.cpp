@@ -18,8 +18,8 @@ Real FilmTerm(int medium, Real meanTemperature, Real capacityRate)
 
 }  // namespace
 
-ActualValues SolveActual(double Qd, double tped, double tsad, double tsed, int cp, int cs,
-                         const NominalState& nom, int maxPasses)
+ActualValues SolveActual(double Qd, double tped, double tsad, double tsed, int cp, int cs, const NominalState& nom,
+                         int maxPasses)
 {
     const Real Q = Qd, tpe = tped, tsa = tsad, tse = tsed;
 
@@ -73,8 +73,10 @@ ActualValues SolveActual(double Qd, double tped, double tsad, double tsed, int c
     out.AOs = (tse - tsa).value();
     out.m = funktion::LogMeanTempDiff(tpe.value(), tpa.value(), tse.value(), tsa.value());
     out.UA = (Q / out.m).value();
-    const Real Vp = Real(1000.0) * Wp / (Real(funktion::Density(cp, tpm.value())) * funktion::SpecificHeat(cp, tpm.value()));
-    const Real Vs = Real(1000.0) * Ws / (Real(funktion::Density(cs, tsm.value())) * funktion::SpecificHeat(cs, tsm.value()));
+    const Real Vp =
+        Real(1000.0) * Wp / (Real(funktion::Density(cp, tpm.value())) * funktion::SpecificHeat(cp, tpm.value()));
+    const Real Vs =
+        Real(1000.0) * Ws / (Real(funktion::Density(cs, tsm.value())) * funktion::SpecificHeat(cs, tsm.value()));
     const Real ratioP = Real(3600.0) * Vp / nom.Kv_p_nom;
     const Real ratioS = Real(3600.0) * Vs / nom.Kv_s_nom;
     out.Pp = (ratioP * ratioP).value();
@@ -99,8 +101,7 @@ std::optional<ActualResult> BeregnAktuel(const ActualInput& in, const NominalSta
     if (!(hotEnd && secondaryOrder))
         return std::nullopt;
 
-    const ActualValues v =
-        SolveActual(Q, tpe, tsa, tse, in.primery1Position + 1, in.sekundery1Position + 1, nominal);
+    const ActualValues v = SolveActual(Q, tpe, tsa, tse, in.primery1Position + 1, in.sekundery1Position + 1, nominal);
     if (!v.converged) {
         // Danish in both languages.
         env.sink.ShowMessageBox(kNotConverged, MessageKind::Plain);

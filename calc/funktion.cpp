@@ -37,18 +37,12 @@ Real WaterSpecificHeat(Real t)
 {
     return Quartic(t, 4.21393864418, -0.00210614041, 3.704489e-05, -2.162e-07, 6.1e-10) * 1000.0;
 }
-Real WaterConductivity(Real t)
-{
-    return Quartic(t, 0.56854120362, 0.00200856651, -1.266062e-05, 5.421e-08, -1.6e-10);
-}
+Real WaterConductivity(Real t) { return Quartic(t, 0.56854120362, 0.00200856651, -1.266062e-05, 5.421e-08, -1.6e-10); }
 Real WaterViscosity(Real t)
 {
     return Quartic(t, 1.72243328608, -0.04456517034, 0.00056284968, -3.29305e-06, 7.09e-09) / 1000000.0;
 }
-Real WaterPrandtl(Real t)
-{
-    return Quartic(t, 12.72016848477, -0.36063485684, 0.0047207947, -2.807919e-05, 6.104e-08);
-}
+Real WaterPrandtl(Real t) { return Quartic(t, 12.72016848477, -0.36063485684, 0.0047207947, -2.807919e-05, 6.104e-08); }
 
 Real GlycolDensity(Real t)
 {
@@ -79,15 +73,9 @@ Real GlycolViscosity(Real t)
 
 }  // namespace
 
-double Power(double base, double exponent)
-{
-    return Exp(Real(exponent) * Ln(base)).value();
-}
+double Power(double base, double exponent) { return Exp(Real(exponent) * Ln(base)).value(); }
 
-double Density(int medium, double t)
-{
-    return (medium == MediumWater ? WaterDensity(t) : GlycolDensity(t)).value();
-}
+double Density(int medium, double t) { return (medium == MediumWater ? WaterDensity(t) : GlycolDensity(t)).value(); }
 
 double SpecificHeat(int medium, double t)
 {
@@ -134,9 +122,8 @@ double LogMeanTempDiff(double t1, double t2, double t3, double t4)
     return ((dt1 - dt2) / Ln(dt1 / dt2)).value();
 }
 
-bool CheckGreater(const std::string& firstText, const std::string& firstName,
-                  const std::string& secondText, const std::string& secondName,
-                  const calc::Environment& env)
+bool CheckGreater(const std::string& firstText, const std::string& firstName, const std::string& secondText,
+                  const std::string& secondName, const calc::Environment& env)
 {
     const double first = calc::StrToFloat(firstText, env.format.decimal);
     const double second = calc::StrToFloat(secondText, env.format.decimal);

@@ -19,10 +19,10 @@ double Power(double base, double exponent);
 
 // Properties at temperature t (°C), in SI units. Medium 1 is water; every
 // other code, 0 included, is the glycol mixture.
-double Density(int medium, double t);        // kg/m³
-double SpecificHeat(int medium, double t);   // J/(kg·K)
-double Conductivity(int medium, double t);   // W/(m·K)
-double Viscosity(int medium, double t);      // kinematic, m²/s
+double Density(int medium, double t);       // kg/m³
+double SpecificHeat(int medium, double t);  // J/(kg·K)
+double Conductivity(int medium, double t);  // W/(m·K)
+double Viscosity(int medium, double t);     // kinematic, m²/s
 double Prandtl(int medium, double t);
 
 // λ · ν^(−n) · Pr^0.3: the fluid's share of a film coefficient whose flow
@@ -36,9 +36,8 @@ double LogMeanTempDiff(double t1, double t2, double t3, double t4);
 // otherwise shows "<firstName> skal være større end <secondName>" (or its
 // English form) in an error box and returns false. A text that is not a
 // number throws calc::ConversionError.
-bool CheckGreater(const std::string& firstText, const std::string& firstName,
-                  const std::string& secondText, const std::string& secondName,
-                  const calc::Environment& env);
+bool CheckGreater(const std::string& firstText, const std::string& firstName, const std::string& secondText,
+                  const std::string& secondName, const calc::Environment& env);
 
 // Lets backspace, the digits and one decimal separator through; sets any
 // other key to 0. `text` is the field's whole text before the keystroke.

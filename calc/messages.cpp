@@ -2,8 +2,7 @@
 
 namespace calc {
 
-void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish,
-                    const std::string& english)
+void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish, const std::string& english)
 {
     // Two separate exact tests: a language that is neither shows nothing.
     if (env.language == "DK")

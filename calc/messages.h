@@ -33,8 +33,8 @@ inline constexpr MessageText kMustBeGreater{" skal være større end ", " must b
 inline constexpr const char* kNotConverged = "Iterration konvergerer ikke !";
 
 // Every message above, for whoever must know them all (the help's check).
-inline constexpr std::array<MessageText, 5> kMessageTexts{
-    kNominalInputsMissing, kActualInputsMissing, kGlycolSupplyLimit, kWaterSupplyLimit, kMustBeGreater};
+inline constexpr std::array<MessageText, 5> kMessageTexts{kNominalInputsMissing, kActualInputsMissing,
+                                                          kGlycolSupplyLimit, kWaterSupplyLimit, kMustBeGreater};
 
 enum class MessageKind {
     Information,  // "Information", information icon, "OK"
@@ -58,8 +58,7 @@ struct Environment {
 
 // Shows the Danish text when the language is "DK", the English one when it is
 // "UK", and nothing otherwise.
-void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish,
-                    const std::string& english);
+void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish, const std::string& english);
 void ShowInLanguage(const Environment& env, MessageKind kind, const MessageText& text);
 
 }  // namespace calc

@@ -57,9 +57,11 @@ std::optional<NominalResult> BeregnNominel(const NominalInput& in, NominalState&
     const int primary = in.primeryPosition + 1;
     const int secondary = in.sekunderyPosition + 1;
     // kW·1000 / (ρ·cp·ΔT) gives m³/s.
-    const Real flowP = Q * 1000.0 /
+    const Real flowP =
+        Q * 1000.0 /
         (Real(funktion::Density(primary, s.tpm_nom)) * funktion::SpecificHeat(primary, s.tpm_nom) * s.AOp_nom);
-    const Real flowS = Q * 1000.0 /
+    const Real flowS =
+        Q * 1000.0 /
         (Real(funktion::Density(secondary, s.tsm_nom)) * funktion::SpecificHeat(secondary, s.tsm_nom) * s.AOs_nom);
 
     s.Kv_p_nom = (flowP * 3600.0 / Sqrt(s.Pp_nom)).value();

@@ -19,7 +19,7 @@ struct NominalState {
 
 struct NominalInput {
     std::string EQ_nom, Etpe_nom, Etpa_nom, Etsa_nom, Etse_nom, EPp_nom, EPs_nom;
-    int primeryPosition = 0;    // selected item of the primary medium list, -1 for none
+    int primeryPosition = 0;  // selected item of the primary medium list, -1 for none
     int sekunderyPosition = 0;
     // Current captions of the temperature rows, the names in the order messages.
     std::string Label4, Label5, Label6, Label7;

@@ -126,8 +126,7 @@ std::string FormatResult(double value, int decimals, const NumberFormat& format)
     int integerDigits = 1;  // value = 0.d1d2... x 10^integerDigits
     if (value != 0.0 && std::isfinite(value)) {
         char buf[64];
-        const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                       std::chars_format::scientific, 17);
+        const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
         const std::string s(buf, res.ptr);
         const size_t e = s.find('e');
         for (size_t k = 0; k < e; ++k)

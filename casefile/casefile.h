@@ -39,12 +39,12 @@ using FieldSetter = std::function<void(int index, const std::string& text)>;
 constexpr std::size_t kMaxCaseFileBytes = 1024 * 1024;
 
 class FileError : public std::runtime_error {
- public:
-  FileError(int code, std::string message);
-  int code() const noexcept { return code_; }
+public:
+    FileError(int code, std::string message);
+    int code() const noexcept { return code_; }
 
- private:
-  int code_;
+private:
+    int code_;
 };
 
 // The one place where an operating-system error number becomes the message

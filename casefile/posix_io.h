@@ -15,18 +15,18 @@ namespace casefile::detail {
 // Owns a file descriptor. The destructor closes quietly and keeps errno;
 // Close() is for the paths where the outcome of closing matters.
 class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) noexcept : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor();
+public:
+    explicit Descriptor(int fd = -1) noexcept : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor();
 
-  int get() const noexcept { return fd_; }
-  bool valid() const noexcept { return fd_ >= 0; }
-  int Close() noexcept;
+    int get() const noexcept { return fd_; }
+    bool valid() const noexcept { return fd_ >= 0; }
+    int Close() noexcept;
 
- private:
-  int fd_;
+private:
+    int fd_;
 };
 
 // open() that retries when a signal interrupts it; -1 with errno on failure.
@@ -40,15 +40,15 @@ int SyncFile(int fd) noexcept;
 // Holds back SIGPIPE for its lifetime: a pipe whose reader goes away while we
 // write must fail the save with EPIPE, not end the program.
 class SigpipeBlock {
- public:
-  SigpipeBlock() noexcept;
-  SigpipeBlock(const SigpipeBlock&) = delete;
-  SigpipeBlock& operator=(const SigpipeBlock&) = delete;
-  ~SigpipeBlock();
+public:
+    SigpipeBlock() noexcept;
+    SigpipeBlock(const SigpipeBlock&) = delete;
+    SigpipeBlock& operator=(const SigpipeBlock&) = delete;
+    ~SigpipeBlock();
 
- private:
-  sigset_t oldMask_;
-  bool wasPending_ = false;
+private:
+    sigset_t oldMask_;
+    bool wasPending_ = false;
 };
 
 }  // namespace casefile::detail

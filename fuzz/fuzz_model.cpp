@@ -3,14 +3,14 @@
 // Beyond crashes and sanitizer reports, each calculation must write a result
 // group whole or not at all, and loading and saving must move the texts
 // faithfully or, when the file is refused, not at all.
-#include "casefile/casefile.h"
-#include "calc/fault.h"
 #include "app/form1.h"
+#include "calc/fault.h"
 #include "calc/numtext.h"
-#include "report/quickrptpage.h"
+#include "calc/utf8.h"
+#include "casefile/casefile.h"
 #include "fuzz/scratch_dir.h"
 #include "fuzz/text.h"
-#include "calc/utf8.h"
+#include "report/quickrptpage.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sys/stat.h>
@@ -80,21 +80,20 @@ struct QuietPlatform : app::Platform {
 
 constexpr std::array<Field, 6> kNominalResults = {Field::EAOp_nom, Field::EAOs_nom, Field::EV_p_nom,
                                                   Field::EV_s_nom, Field::Em_nom,   Field::EUA_nom};
-constexpr std::array<Field, 9> kActualResults = {Field::Etpa_beregn, Field::EAOp, Field::EAOs,
-                                                 Field::EP_p,        Field::EP_s, Field::EV_p,
-                                                 Field::EV_s,        Field::Em,   Field::EUA};
-constexpr std::array<Field, 11> kInputs = {Field::EQ_nom,  Field::Etpe_nom, Field::Etpa_nom, Field::Etsa_nom,
-                                           Field::Etse_nom, Field::EPp_nom, Field::EPs_nom,  Field::EQ,
-                                           Field::Etpe,     Field::Etsa,    Field::Etse};
+constexpr std::array<Field, 9> kActualResults = {Field::Etpa_beregn, Field::EAOp, Field::EAOs, Field::EP_p, Field::EP_s,
+                                                 Field::EV_p,        Field::EV_s, Field::Em,   Field::EUA};
+constexpr std::array<Field, 11> kInputs = {Field::EQ_nom,   Field::Etpe_nom, Field::Etpa_nom, Field::Etsa_nom,
+                                           Field::Etse_nom, Field::EPp_nom,  Field::EPs_nom,  Field::EQ,
+                                           Field::Etpe,     Field::Etsa,     Field::Etse};
 constexpr std::array<Field, 4> kLists = {Field::Primery, Field::Sekundery, Field::primery1, Field::Sekundery1};
 
 // Texts a user is likely to leave in a field, near the edges of every check.
 const char* const kTexts[] = {
-    "",        " ",      ".",      ",",      "0",         "-0",     "1",      "-1",      "0.5",    "0,5",
-    "55",      "70",     "40",     "35",     "65",        "73",     "30",     "63",      "100",    "100.5",
-    "180",     "180.5",  "150",    "1e3",    "1e308",     "1e-308", "-5",     "12,5",    "12.5",   " 12.5 ",
-    "1e",      "70.1",   "69.9",   "63.1",   "63.0001",   "1e-5",   "1e400",  "99999999999",       "Vand",
-    "Glykol",  "Glykol ", "Water", "Glycol", "VAND",      "vand  ", "x",      "æøå",     "\xff",   "1.000,5",
+    "",        " ",     ".",      ",",    "0",       "-0",     "1",     "-1",          "0.5",     "0,5",
+    "55",      "70",    "40",     "35",   "65",      "73",     "30",    "63",          "100",     "100.5",
+    "180",     "180.5", "150",    "1e3",  "1e308",   "1e-308", "-5",    "12,5",        "12.5",    " 12.5 ",
+    "1e",      "70.1",  "69.9",   "63.1", "63.0001", "1e-5",   "1e400", "99999999999", "Vand",    "Glykol",
+    "Glykol ", "Water", "Glycol", "VAND", "vand  ",  "x",      "æøå",   "\xff",        "1.000,5",
 };
 
 std::string SomeText(FuzzedDataProvider& in)
@@ -360,8 +359,8 @@ void CheckStartUp(const fuzz::ScratchDir& scratch)
 {
     Session s{scratch};
     s.form.FormCreate();
-    static const char* const kExpected[] = {"30.0",  "30.0",  "1.602", "1.599", "5.00", "11.00", "33.0", "40.0",
-                                            "33.0",  "0.560", "0.824", "1.199", "1.451", "5.78", "9.52"};
+    static const char* const kExpected[] = {"30.0", "30.0",  "1.602", "1.599", "5.00",  "11.00", "33.0", "40.0",
+                                            "33.0", "0.560", "0.824", "1.199", "1.451", "5.78",  "9.52"};
     size_t k = 0;
     for (Field f : kNominalResults)
         if (s.form.Text(f) != kExpected[k++])

@@ -27,9 +27,9 @@ struct Row {
 };
 
 struct Controls {
-    std::array<Row, kFieldCount> rows;          // by Field
-    std::array<GroupFrame*, kGroupCount> groups; // by Group
-    std::array<QPushButton*, kButtonCount> buttons; // by Button
+    std::array<Row, kFieldCount> rows;               // by Field
+    std::array<GroupFrame*, kGroupCount> groups;     // by Group
+    std::array<QPushButton*, kButtonCount> buttons;  // by Button
     QPushButton* danishFlag = nullptr;
     QPushButton* unionFlag = nullptr;
     // Every control that takes the focus, in tab order.

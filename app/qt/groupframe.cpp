@@ -26,8 +26,7 @@ void GroupFrame::paintEvent(QPaintEvent*)
 
     if (title().isEmpty())
         return;
-    const QRect caption(kCaptionLeft, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
-                        metrics.height());
+    const QRect caption(kCaptionLeft, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding, metrics.height());
     p.fillRect(caption, palette().color(backgroundRole()));
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());

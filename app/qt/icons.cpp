@@ -36,10 +36,7 @@ QIcon Painted(QSize size, const Drawing& draw)
     return icon;
 }
 
-QPen Stroke(QColor colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+QPen Stroke(QColor colour, qreal width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 void CheckMark(QPainter& p)
 {

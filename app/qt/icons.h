@@ -12,7 +12,7 @@ enum class Picture { CheckMark, Cross, OpenFolder, FloppyDisk, Printer, Question
 QIcon ButtonPicture(Picture picture);  // 16 x 16
 QIcon DanishFlag();                    // layout::kFlagPictureSize
 QIcon UnionFlag();
-QIcon WindowIcon();                    // 32 x 32
-QImage WindowIconImage(int pixels);    // the same drawing, pixels x pixels, for the desktop's icon theme
+QIcon WindowIcon();                  // 32 x 32
+QImage WindowIconImage(int pixels);  // the same drawing, pixels x pixels, for the desktop's icon theme
 
 }  // namespace app::qt

@@ -9,8 +9,7 @@
 
 namespace app::qt {
 
-NumericKeyFilter::NumericKeyFilter(KeyHandler handler, QObject* parent)
-    : QObject(parent), handler_(std::move(handler))
+NumericKeyFilter::NumericKeyFilter(KeyHandler handler, QObject* parent) : QObject(parent), handler_(std::move(handler))
 {
 }
 
@@ -25,10 +24,8 @@ std::optional<char32_t> NumericKeyFilter::TypedCharacter(const QKeyEvent& event)
     switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return std::nullopt;
-    default:
-        break;
+    case Qt::Key_Delete: return std::nullopt;
+    default: break;
     }
     const std::u32string text = event.text().toStdU32String();
     if (text.size() != 1 || text.front() == U'\x7f')

@@ -33,10 +33,7 @@ QRect GroupRect(Group group) { return Of(group).rect; }
 
 std::optional<Group> EnclosingGroup(Group group) { return Of(group).enclosing; }
 
-QPoint LabelOrigin(Group group, int row)
-{
-    return {Of(group).labelLeft, Of(group).firstRowTop + kRowPitch * row};
-}
+QPoint LabelOrigin(Group group, int row) { return {Of(group).labelLeft, Of(group).firstRowTop + kRowPitch * row}; }
 
 QRect FieldRect(Group group, int row, FieldKind kind)
 {
@@ -46,9 +43,6 @@ QRect FieldRect(Group group, int row, FieldKind kind)
 
 int LabelRoom(Group group) { return Of(group).fieldLeft - Of(group).labelLeft - kLabelGap; }
 
-QRect ButtonRect(Button button)
-{
-    return {QPoint(kButtonLeft, CommandRow(button).top), kButtonSize};
-}
+QRect ButtonRect(Button button) { return {QPoint(kButtonLeft, CommandRow(button).top), kButtonSize}; }
 
 }  // namespace app::qt::layout

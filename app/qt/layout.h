@@ -15,7 +15,7 @@ namespace app::qt::layout {
 // borders, 19-px caption); this is what that frame leaves inside.
 inline constexpr QSize kClientSize{760, 517};
 
-inline constexpr QSize kInputSize{60, 21};   // input fields and medium lists
+inline constexpr QSize kInputSize{60, 21};  // input fields and medium lists
 inline constexpr QSize kResultSize{60, 20};
 inline constexpr int kLabelHeight = 13;
 inline constexpr int kRowPitch = 26;

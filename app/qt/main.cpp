@@ -14,8 +14,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     // The name only: a display name would be appended to every window title.
-    QApplication::setApplicationName(QString::fromUtf8(app::kApplicationTitle.data(),
-                                                       qsizetype(app::kApplicationTitle.size())));
+    QApplication::setApplicationName(
+        QString::fromUtf8(app::kApplicationTitle.data(), qsizetype(app::kApplicationTitle.size())));
     QApplication::setWindowIcon(app::qt::WindowIcon());
     // The window and the report name the same Windows fonts; one table maps
     // them to their metric-compatible stand-ins.

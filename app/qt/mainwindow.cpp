@@ -38,8 +38,8 @@ MainWindow::MainWindow(TForm1& form, QtPlatform& platform) : form_(form)
         move(s->availableGeometry().center() - rect().center());
 
     c_ = BuildControls(this);
-    keyFilter_ = new NumericKeyFilter(
-        [this](Field field, char32_t& key) { Run([&] { form_.KeyPress(field, key); }); }, this);
+    keyFilter_ =
+        new NumericKeyFilter([this](Field field, char32_t& key) { Run([&] { form_.KeyPress(field, key); }); }, this);
     Bind();
     BindKeys();
 

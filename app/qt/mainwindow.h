@@ -3,8 +3,8 @@
 // change, touching only what differs so that typing is never disturbed.
 #pragma once
 
-#include "app/qt/controls.h"
 #include "app/form1.h"
+#include "app/qt/controls.h"
 
 #include <QWidget>
 

@@ -34,10 +34,8 @@ BoxStyle StyleOf(calc::MessageKind kind)
     switch (kind) {
     case calc::MessageKind::Information:
         return {QStringLiteral("Information"), QMessageBox::Information, QStringLiteral("OK")};
-    case calc::MessageKind::Error:
-        return {QStringLiteral("Error"), QMessageBox::Critical, QStringLiteral("&Yes")};
-    case calc::MessageKind::Plain:
-        break;
+    case calc::MessageKind::Error: return {QStringLiteral("Error"), QMessageBox::Critical, QStringLiteral("&Yes")};
+    case calc::MessageKind::Plain: break;
     }
     return {QStringLiteral("Tervol"), QMessageBox::NoIcon, QStringLiteral("OK")};
 }

@@ -2,8 +2,8 @@
 // file dialogs, the report preview, the help viewer and closing the window.
 #pragma once
 
-#include "app/qt/filedialogs.h"
 #include "app/platform.h"
+#include "app/qt/filedialogs.h"
 
 #include <QPointer>
 #include <QUrl>

@@ -12,10 +12,11 @@ TEST(StartUp, StateRightAfterStart)
 {
     StartedForm s;
     EXPECT_EQ(s.form.Language(), "DK");
-    EXPECT_EQ(s.form.CaseTexts(), (std::array<std::string, app::kFieldCount>{
-                                      "Vand", "Vand", "55", "70", "40", "65", "35", "1", "1", "30.0", "30.0",
-                                      "1.602", "1.599", "5.00", "11.00", "Vand", "Vand", "55", "73", "63", "30",
-                                      "33.0", "40.0", "33.0", "0.560", "0.824", "1.199", "1.451", "5.78", "9.52"}));
+    EXPECT_EQ(s.form.CaseTexts(),
+              (std::array<std::string, app::kFieldCount>{
+                  "Vand", "Vand",  "55",    "70",   "40",    "65",    "35",    "1",     "1",    "30.0",
+                  "30.0", "1.602", "1.599", "5.00", "11.00", "Vand",  "Vand",  "55",    "73",   "63",
+                  "30",   "33.0",  "40.0",  "33.0", "0.560", "0.824", "1.199", "1.451", "5.78", "9.52"}));
     for (Field list : {Field::Primery, Field::Sekundery, Field::primery1, Field::Sekundery1}) {
         EXPECT_EQ(s.form.ItemIndex(list), 0);
         EXPECT_EQ(s.form.Item(list, 1), list == Field::Primery ? "Glykol " : "Glykol");
@@ -86,21 +87,37 @@ TEST(Commands, FailedRunsLeaveResultFieldsAsTheyWere)
         std::vector<Box> boxes;
         bool nominalRefreshed;
     } cases[] = {
-        {"pressure 0", {{Field::EQ_nom, "60"}, {Field::EPp_nom, "0"}}, &TForm1::BitBtn2Click,
-         {{"errorbox", "Floating point division by zero."}}, false},
-        {"letter", {{Field::EQ_nom, "60"}, {Field::Etpa_nom, "4x"}}, &TForm1::BitBtn1Click,
-         {{"errorbox", "'4x' is not a valid floating point value."}}, false},
-        {"heat 0", {{Field::EQ_nom, "60"}, {Field::EQ, "."}}, &TForm1::BitBtn2Click,
-         {{"errorbox", "Invalid floating point operation."}}, true},
-        {"no convergence", {{Field::EQ_nom, "60"}, {Field::Etpe, "63.001"}}, &TForm1::BitBtn2Click,
-         {{"plain", "Iterration konvergerer ikke !"}}, true},
-        {"both orders", {{Field::EQ_nom, "60"}, {Field::Etpe, "50"}, {Field::Etsa, "70"}, {Field::Etse, "60"}},
+        {"pressure 0",
+         {{Field::EQ_nom, "60"}, {Field::EPp_nom, "0"}},
+         &TForm1::BitBtn2Click,
+         {{"errorbox", "Floating point division by zero."}},
+         false},
+        {"letter",
+         {{Field::EQ_nom, "60"}, {Field::Etpa_nom, "4x"}},
+         &TForm1::BitBtn1Click,
+         {{"errorbox", "'4x' is not a valid floating point value."}},
+         false},
+        {"heat 0",
+         {{Field::EQ_nom, "60"}, {Field::EQ, "."}},
+         &TForm1::BitBtn2Click,
+         {{"errorbox", "Invalid floating point operation."}},
+         true},
+        {"no convergence",
+         {{Field::EQ_nom, "60"}, {Field::Etpe, "63.001"}},
+         &TForm1::BitBtn2Click,
+         {{"plain", "Iterration konvergerer ikke !"}},
+         true},
+        {"both orders",
+         {{Field::EQ_nom, "60"}, {Field::Etpe, "50"}, {Field::Etsa, "70"}, {Field::Etse, "60"}},
          &TForm1::BitBtn2Click,
          {{"error", "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C]"},
           {"error", "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] "}},
          true},
-        {"glycol limit", {{Field::EQ_nom, "60"}, {Field::Etpe, "100.5"}}, &TForm1::BitBtn2Click,
-         {{"information", "Primær temperaturer skal være mindre end 100°C!"}}, true},
+        {"glycol limit",
+         {{Field::EQ_nom, "60"}, {Field::Etpe, "100.5"}},
+         &TForm1::BitBtn2Click,
+         {{"information", "Primær temperaturer skal være mindre end 100°C!"}},
+         true},
     };
     for (const Case& c : cases) {
         StartedForm s;
@@ -162,8 +179,8 @@ struct ListTextCase {
 TEST(MediumList, WrittenTextSelectsTheItemItNames)
 {
     const ListTextCase cases[] = {
-        {"Vand", 0},   {"water", 0},  {"WATER  ", 0}, {"Glykol", 1}, {"Glykol ", 1}, {"glykol   ", 1},
-        {"antifreeze", 1}, {"Antifreeze", 1}, {"", -1}, {"Vandx", -1}, {" Vand", -1}, {"Glycol", -1},
+        {"Vand", 0},       {"water", 0},      {"WATER  ", 0}, {"Glykol", 1}, {"Glykol ", 1}, {"glykol   ", 1},
+        {"antifreeze", 1}, {"Antifreeze", 1}, {"", -1},       {"Vandx", -1}, {" Vand", -1},  {"Glycol", -1},
     };
     for (const ListTextCase& c : cases) {
         StartedForm s;

@@ -38,33 +38,39 @@ TEST(Language, ListsReturnToTheirRecordedPositions)
         void (TForm1::*flag)();
         std::vector<std::pair<Field, std::string>> shown;
     } cases[] = {
-        {"chosen after start", [](StartedForm& s) { s.form.SetItemIndex(Field::Sekundery, 1); },
-         &TForm1::BitBtnUKClick, {{Field::Sekundery, "Water"}}},
+        {"chosen after start",
+         [](StartedForm& s) { s.form.SetItemIndex(Field::Sekundery, 1); },
+         &TForm1::BitBtnUKClick,
+         {{Field::Sekundery, "Water"}}},
         {"glycol after Beregn Nominel",
          [](StartedForm& s) {
              s.form.SetItemIndex(Field::Primery, 1);
              s.Click(&TForm1::BitBtn1Click);
              s.form.BitBtnUKClick();
          },
-         &TForm1::BitBtnDKClick, {{Field::Primery, "Glykol"}}},
+         &TForm1::BitBtnDKClick,
+         {{Field::Primery, "Glykol"}}},
         {"actual lists keep their own record",
          [](StartedForm& s) {
              s.form.SetItemIndex(Field::primery1, 1);
              s.Click(&TForm1::BitBtn2Click);
          },
-         &TForm1::BitBtnUKClick, {{Field::primery1, "antifreeze"}, {Field::Primery, "Water"}}},
+         &TForm1::BitBtnUKClick,
+         {{Field::primery1, "antifreeze"}, {Field::Primery, "Water"}}},
         {"Beregn Aktuel does not record the nominal lists",
          [](StartedForm& s) {
              s.form.SetItemIndex(Field::Primery, 1);
              s.Click(&TForm1::BitBtn2Click);
          },
-         &TForm1::BitBtnUKClick, {{Field::Primery, "Water"}}},
+         &TForm1::BitBtnUKClick,
+         {{Field::Primery, "Water"}}},
         {"typed-over list stays unselected",
          [](StartedForm& s) {
              s.form.SetText(Field::Sekundery1, "brine");
              s.Click(&TForm1::BitBtn2Click);
          },
-         &TForm1::BitBtnUKClick, {{Field::Sekundery1, "brine"}}},
+         &TForm1::BitBtnUKClick,
+         {{Field::Sekundery1, "brine"}}},
     };
     for (const Case& c : cases) {
         StartedForm s;

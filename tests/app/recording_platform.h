@@ -66,5 +66,8 @@ struct StartedForm {
         form.AttachReportPage(&page);
     }
     // Runs a handler the way a click does.
-    void Click(void (app::TForm1::*handler)()) { form.Dispatch([&] { (form.*handler)(); }); }
+    void Click(void (app::TForm1::*handler)())
+    {
+        form.Dispatch([&] { (form.*handler)(); });
+    }
 };

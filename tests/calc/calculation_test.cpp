@@ -13,13 +13,31 @@ using Boxes = std::vector<std::pair<MessageKind, std::string>>;
 // The start texts and the captions as the window is created.
 calc::NominalInput NominalStart(int medium = 0)
 {
-    return {"55", "70", "40", "35", "65", "1", "1", medium, medium,
-            "Primær temp. frem [°C]", "Primær temp. retur [°C]", "Kold sekundær ind [°C] ", "Varm sekundær ud [°C] "};
+    return {"55",
+            "70",
+            "40",
+            "35",
+            "65",
+            "1",
+            "1",
+            medium,
+            medium,
+            "Primær temp. frem [°C]",
+            "Primær temp. retur [°C]",
+            "Kold sekundær ind [°C] ",
+            "Varm sekundær ud [°C] "};
 }
 
 calc::ActualInput ActualStart(int medium = 0)
 {
-    return {"55", "73", "30", "63", medium, medium, "Primær temp. frem [°C]", "Varm sekundær ud [°C]",
+    return {"55",
+            "73",
+            "30",
+            "63",
+            medium,
+            medium,
+            "Primær temp. frem [°C]",
+            "Varm sekundær ud [°C]",
             "Kold sekundær ind [°C] "};
 }
 
@@ -47,7 +65,8 @@ struct ActualRun {
 
 TEST(Nominal, StartTextsInBothLocales)
 {
-    EXPECT_EQ(NominalRun(NominalStart()).result, (calc::NominalResult{"30.0", "30.0", "1.602", "1.599", "5.00", "11.00"}));
+    EXPECT_EQ(NominalRun(NominalStart()).result,
+              (calc::NominalResult{"30.0", "30.0", "1.602", "1.599", "5.00", "11.00"}));
     EXPECT_EQ(NominalRun(NominalStart(), {",", "."}).result,
               (calc::NominalResult{"30,0", "30,0", "1,602", "1,599", "5,00", "11,00"}));
 }
@@ -65,10 +84,13 @@ TEST(Nominal, LimitsAndOrderChecksStopWithTheirMessages)
         std::vector<std::string> errors;  // order checks
         std::string information;          // limit
     } cases[] = {
-        {"100", "40", "35", "65", 1, {}, ""},        {"100.5", "40", "35", "65", 1, {}, limit100},
-        {"150", "40", "35", "65", 0, {}, ""},        {"180.5", "40", "35", "65", 0, {}, limit180},
-        {"500", "40", "35", "65", -1, {}, ""},       // no medium selected: no limit
-        {"70", "70", "35", "65", 0, {call1}, ""},    {"40", "70", "65", "50", 0, {call1, call2, call3}, ""},
+        {"100", "40", "35", "65", 1, {}, ""},
+        {"100.5", "40", "35", "65", 1, {}, limit100},
+        {"150", "40", "35", "65", 0, {}, ""},
+        {"180.5", "40", "35", "65", 0, {}, limit180},
+        {"500", "40", "35", "65", -1, {}, ""},  // no medium selected: no limit
+        {"70", "70", "35", "65", 0, {call1}, ""},
+        {"40", "70", "65", "50", 0, {call1, call2, call3}, ""},
         {"40", "70", "65", "35", 0, {call1, call2}, ""},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,5 @@
-#include "calc/fault.h"
 #include "calc/funktion.h"
+#include "calc/fault.h"
 #include "calc/numtext.h"
 #include "tests/calc/recording_sink.h"
 
@@ -20,7 +20,7 @@ TEST(Properties, WorkedValuesAtTwentyAndFiftyFive)
         int medium;
         double t, expected;  // to 6 significant digits
     } cases[] = {
-        {Density, nullptr, 1, 20, 998.105},      {SpecificHeat, nullptr, 1, 20, 4185.0},
+        {Density, nullptr, 1, 20, 998.105},       {SpecificHeat, nullptr, 1, 20, 4185.0},
         {Conductivity, nullptr, 1, 20, 0.604056}, {Viscosity, nullptr, 1, 20, 1.03106e-06},
         {Prandtl, nullptr, 1, 20, 7.18092},       {Density, nullptr, 2, 20, 1052.42},
         {SpecificHeat, nullptr, 2, 20, 3504.24},  {Conductivity, nullptr, 2, 20, 0.447272},
@@ -46,8 +46,11 @@ TEST(PowerAndLogMean, ValuesAndFaults)
         double t1, t2, t3, t4, expected;
         const char* fault;
     } cases[] = {
-        {70, 40, 65, 35, 5, ""},          {50, 40, 50, 40, 1e-7, ""},       {70, 40, 50, 35, 10.820212, ""},
-        {65, 45, 65, 35, 4.342945, ""},   {70, 35, 60, 35, 4.342945, ""},
+        {70, 40, 65, 35, 5, ""},
+        {50, 40, 50, 40, 1e-7, ""},
+        {70, 40, 50, 35, 10.820212, ""},
+        {65, 45, 65, 35, 4.342945, ""},
+        {70, 35, 60, 35, 4.342945, ""},
         {70, 30, 60, 35, 0, "Invalid floating point operation"},  // ends of opposite sign
         {60, 30, 60, 35, 0, "Invalid floating point operation"},  // one end 0, the other negative
         {61, 35, 60, 35, 0, "Floating point division by zero"},   // one end 0, the other 1: ln 1 = 0
@@ -62,8 +65,8 @@ TEST(PowerAndLogMean, ValuesAndFaults)
 TEST(StrToFloat, AcceptedFormsAndFaults)
 {
     const std::pair<const char*, double> accepted[] = {
-        {".", 0},      {" 12.5 ", 12.5}, {"1e3", 1000}, {"1E", 1}, {"1e+", 1}, {"2.5e-1", 0.25},
-        {"-7", -7},    {"+7", 7},        {".5", 0.5},   {"5.", 5}, {"-.", 0}, {"1e-400", 0},
+        {".", 0},   {" 12.5 ", 12.5}, {"1e3", 1000}, {"1E", 1}, {"1e+", 1}, {"2.5e-1", 0.25},
+        {"-7", -7}, {"+7", 7},        {".5", 0.5},   {"5.", 5}, {"-.", 0},  {"1e-400", 0},
     };
     for (const auto& [text, value] : accepted)
         EXPECT_DOUBLE_EQ(calc::StrToFloat(text, "."), value) << text;
@@ -84,10 +87,10 @@ TEST(FormatResult, BothLocales)
         {1.6017961276768071, 3, "1,602", "1.602"},
         {32.95498782317083, 1, "33,0", "33.0"},
         {12345.678, 3, "12.345,678", "12,345.678"},
-        {1.59866, 3, "1,599", "1.599"},              // rounded, not cut
-        {0.25, 1, "0,3", "0.3"},                     // halves away from zero
-        {-0.04, 1, "0,0", "0.0"},                    // shows as zero: no minus sign
-        {999.96, 1, "1.000,0", "1,000.0"},           // carry into a new group
+        {1.59866, 3, "1,599", "1.599"},                             // rounded, not cut
+        {0.25, 1, "0,3", "0.3"},                                    // halves away from zero
+        {-0.04, 1, "0,0", "0.0"},                                   // shows as zero: no minus sign
+        {999.96, 1, "1.000,0", "1,000.0"},                          // carry into a new group
         {123456789.1234, 3, "123.456.789,100", "123,456,789.100"},  // 10 significant digits first
         {9999999999.6, 1, "1E+10", "1E+10"},
         {1234567890123.0, 2, "1,23456789E+12", "1.23456789E+12"},

@@ -46,7 +46,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string Path(const char* name) const { return dir_ + "/" + name; }
-    void Write(const char* name, const std::string& bytes) const { std::ofstream(Path(name), std::ios::binary) << bytes; }
+    void Write(const char* name, const std::string& bytes) const
+    {
+        std::ofstream(Path(name), std::ios::binary) << bytes;
+    }
     std::string dir_;
 };
 
@@ -63,9 +66,9 @@ TEST(Codec, Windows1252BothWays)
 
 TEST(Errors, OperatingSystemCodesGiveTheBoxTexts)
 {
-    const std::pair<int, const char*> cases[] = {{ENOENT, "File not found"},     {ENOTDIR, "Invalid filename"},
+    const std::pair<int, const char*> cases[] = {{ENOENT, "File not found"},      {ENOTDIR, "Invalid filename"},
                                                  {EMFILE, "Too many open files"}, {EACCES, "File access denied"},
-                                                 {ENOSPC, "Disk full"},          {EIO, "I/O error 5"}};
+                                                 {ENOSPC, "Disk full"},           {EIO, "I/O error 5"}};
     for (const auto& [error, text] : cases)
         EXPECT_STREQ(casefile::FileErrorFromErrno(error).what(), text);
 }
@@ -100,12 +103,14 @@ TEST_F(CaseFile, ReadingRules)
         std::string bytes;
         std::vector<std::pair<int, std::string>> lines;  // the others are empty
     } cases[] = {
-        {"a\nb\nc\n", {{0, "a\nb\nc\n"}}},                  // a lone LF is text
-        {"a\rb\rc", {{0, "a"}, {1, "b"}, {2, "c"}}},        // CR alone ends a line
-        {"a\r\r\nb\r\n", {{0, "a"}, {2, "b"}}},             // CR LF ends it once
-        {"1\r\n2\r\n3\r\n4\r\n5\x1A" "5\r\n6\r\n", {{0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {4, "5"}}},
+        {"a\nb\nc\n", {{0, "a\nb\nc\n"}}},            // a lone LF is text
+        {"a\rb\rc", {{0, "a"}, {1, "b"}, {2, "c"}}},  // CR alone ends a line
+        {"a\r\r\nb\r\n", {{0, "a"}, {2, "b"}}},       // CR LF ends it once
+        {"1\r\n2\r\n3\r\n4\r\n5\x1A"
+         "5\r\n6\r\n",
+         {{0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {4, "5"}}},
         {"", {}},
-        {thirtyFive, {}},                                   // filled below: lines after the thirtieth are ignored
+        {thirtyFive, {}},  // filled below: lines after the thirtieth are ignored
     };
     for (int i = 0; i < 30; ++i)
         cases[5].lines.emplace_back(i, "L" + std::to_string(i + 1));

@@ -5,6 +5,7 @@
 #include "app/qt/style.h"
 #include "report/qt/report_print.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
@@ -25,7 +25,11 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-struct SeenBox { QString title, text; QMessageBox::Icon icon; QStringList buttons; };
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon;
+    QStringList buttons;
+};
 
 // A watchdog fails the test on any modal window but an expected message box,
 // which it records and closes with Enter, instead of waiting for a click.
@@ -64,7 +68,8 @@ private:
     void Watch()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) return;
+        if (!modal || !modal->isVisible())
+            return;
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box || !std::exchange(boxExpected_, false)) {
             ADD_FAILURE() << "unexpected modal window \"" << modal->windowTitle().toStdString() << "\" "
@@ -104,7 +109,9 @@ TEST_F(WindowTest, StartUpShowsTheModelsTextsAndCaptions)
 TEST_F(WindowTest, EnterRunsBeregnNominelExceptOnAFocusedButton)
 {
     const std::tuple<const char*, Qt::Key, int, int> cases[] = {{"Etse", Qt::Key_Return, 1, 0},
-        {"EQ_nom", Qt::Key_Enter, 1, 0}, {"Sekundery1", Qt::Key_Return, 1, 0}, {"BitBtn2", Qt::Key_Return, 0, 1}};
+                                                                {"EQ_nom", Qt::Key_Enter, 1, 0},
+                                                                {"Sekundery1", Qt::Key_Return, 1, 0},
+                                                                {"BitBtn2", Qt::Key_Return, 0, 1}};
     for (const auto& [name, key, nominel, aktuel] : cases) {
         SCOPED_TRACE(name);
         OpenWindow();
@@ -138,10 +145,16 @@ TEST_F(WindowTest, KeyFilter)
 {
     // decimal separator, start text, key (none: typed as text), its text, result
     const std::tuple<const char*, const char*, Qt::Key, const char*, const char*> cases[] = {
-        {".", "", {}, "12.5", "12.5"}, {".", "7", {}, "-", "7"}, {".", "7", {}, "eE", "7"}, {".", "7", {}, " ", "7"},
+        {".", "", {}, "12.5", "12.5"},
+        {".", "7", {}, "-", "7"},
+        {".", "7", {}, "eE", "7"},
+        {".", "7", {}, " ", "7"},
         {".", "1.5", {}, ".", "1.5"},  // a second separator
-        {".", "1", {}, ",", "1"}, {",", "1", {}, ",5", "1,5"}, {",", "1", {}, ".", "1"},  // both roles
-        {".", "12", Qt::Key_V, "\x16", "12"}, {".", "12", Qt::Key_Backspace, "\b", "1"},  // as X11 sends them
+        {".", "1", {}, ",", "1"},
+        {",", "1", {}, ",5", "1,5"},
+        {",", "1", {}, ".", "1"},  // both roles
+        {".", "12", Qt::Key_V, "\x16", "12"},
+        {".", "12", Qt::Key_Backspace, "\b", "1"},  // as X11 sends them
     };
     QGuiApplication::clipboard()->setText("9");
     QLineEdit* edit = Edit(Field::EQ_nom);
@@ -152,7 +165,8 @@ TEST_F(WindowTest, KeyFilter)
         form->SetText(Field::EQ_nom, start);
         edit->end(false);
         if (key)
-            QTest::sendKeyEvent(QTest::Click, edit, key, typed, key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, edit, key, typed,
+                                key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
         else
             QTest::keyClicks(edit, typed);
         EXPECT_EQ(edit->text(), expected);
@@ -187,7 +201,8 @@ TEST_F(WindowTest, EachKindOfBoxHasItsTitleIconAndOneButton)
 {
     using calc::MessageKind;
     const std::tuple<std::function<void()>, const char*, QMessageBox::Icon, const char*> cases[] = {
-        {[&] { platform.ShowMessageBox("m", MessageKind::Information); }, "Information", QMessageBox::Information, "OK"},
+        {[&] { platform.ShowMessageBox("m", MessageKind::Information); }, "Information", QMessageBox::Information,
+         "OK"},
         {[&] { platform.ShowMessageBox("m", MessageKind::Error); }, "Error", QMessageBox::Critical, "&Yes"},
         {[&] { platform.ShowMessageBox("m", MessageKind::Plain); }, "Tervol", QMessageBox::NoIcon, "OK"},
         {[&] { platform.ShowErrorBox("m"); }, "Tervol", QMessageBox::Critical, "OK"},

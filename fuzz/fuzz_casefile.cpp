@@ -2,7 +2,7 @@
 // file on disk, compared with a plain reading of the line rules, and the code
 // page conversion both ways.
 #include "casefile/casefile.h"
-#include "fuzz/scratch_dir.h"
+#include "tests/support/scratch_dir.h"
 
 #include <array>
 #include <cstdint>
@@ -78,9 +78,9 @@ bool ValidUtf8(std::string_view s)
     return true;
 }
 
-const fuzz::ScratchDir& Scratch()
+const support::ScratchDir& Scratch()
 {
-    static const fuzz::ScratchDir dir;
+    static const support::ScratchDir dir;
     return dir;
 }
 

@@ -8,9 +8,9 @@
 #include "calc/numtext.h"
 #include "calc/utf8.h"
 #include "casefile/casefile.h"
-#include "fuzz/scratch_dir.h"
 #include "fuzz/text.h"
 #include "report/quickrptpage.h"
+#include "tests/support/scratch_dir.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sys/stat.h>
@@ -162,9 +162,9 @@ std::string ReadFile(const std::string& path)
 }
 
 struct Session {
-    explicit Session(const fuzz::ScratchDir& dir) : scratch(dir) {}
+    explicit Session(const support::ScratchDir& dir) : scratch(dir) {}
 
-    const fuzz::ScratchDir& scratch;
+    const support::ScratchDir& scratch;
     QuietPlatform platform;
     app::TForm1 form{platform, calc::NumberFormat{".", ","}};
     report::Tquickrptpage page;
@@ -344,9 +344,9 @@ struct Session {
     }
 };
 
-const fuzz::ScratchDir& Scratch()
+const support::ScratchDir& Scratch()
 {
-    static const fuzz::ScratchDir dir;
+    static const support::ScratchDir dir;
     static const bool fifo = ::mkfifo(dir.File("fifo").c_str(), 0600) == 0;
     if (!fifo)
         Fail("cannot make a FIFO");
@@ -355,7 +355,7 @@ const fuzz::ScratchDir& Scratch()
 
 // The harness is only as good as its start: the window must come up with
 // the known start-up results before any operation is tried.
-void CheckStartUp(const fuzz::ScratchDir& scratch)
+void CheckStartUp(const support::ScratchDir& scratch)
 {
     Session s{scratch};
     s.form.FormCreate();

@@ -1,4 +1,6 @@
-#include "tests/app/recording_platform.h"
+#include "tests/support/recording_platform.h"
+
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +16,7 @@ namespace {
 
 class CaseFiles : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("tervol-app-" + std::to_string(::getpid()) + "-" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const char* name) const { return (dir_ / name).string(); }
+    std::string Path(const char* name) const { return dir_.File(name); }
     static std::string Read(const std::string& path)
     {
         std::ifstream in(path, std::ios::binary);
@@ -29,7 +24,7 @@ protected:
         ss << in.rdbuf();
         return ss.str();
     }
-    fs::path dir_;
+    support::ScratchDir dir_;
 };
 
 TEST_F(CaseFiles, DialogsOfferTheirLastNames)

@@ -1,4 +1,4 @@
-#include "tests/app/recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>
 

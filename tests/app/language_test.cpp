@@ -1,5 +1,5 @@
 #include "app/language.h"
-#include "tests/app/recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>
 

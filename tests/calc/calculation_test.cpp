@@ -1,6 +1,6 @@
 #include "calc/actual.h"
 #include "calc/nominal.h"
-#include "tests/calc/recording_sink.h"
+#include "tests/support/recording_sink.h"
 
 #include <gtest/gtest.h>
 

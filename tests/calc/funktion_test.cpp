@@ -1,7 +1,7 @@
 #include "calc/funktion.h"
 #include "calc/fault.h"
 #include "calc/numtext.h"
-#include "tests/calc/recording_sink.h"
+#include "tests/support/recording_sink.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "casefile/casefile.h"
 
+#include "tests/support/scratch_dir.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -38,19 +40,9 @@ std::pair<std::vector<std::string>, std::string> Load(const std::string& path)
 
 class CaseFile : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "casefile-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const char* name) const { return dir_ + "/" + name; }
-    void Write(const char* name, const std::string& bytes) const
-    {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-    std::string dir_;
+    std::string Path(const char* name) const { return dir_.File(name); }
+    void Write(const char* name, const std::string& bytes) const { dir_.Write(name, bytes); }
+    support::ScratchDir dir_;
 };
 
 TEST(Codec, Windows1252BothWays)
@@ -165,7 +157,7 @@ TEST_F(CaseFile, FailedSaveKeepsTheOldCase)
     ::waitpid(child, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 27);  // EFBIG
     EXPECT_EQ(ReadBytes(Path("case.tvl")), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);  // no temporary left
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator()), 1);  // no temporary left
 }
 
 TEST_F(CaseFile, FullDeviceIsWrittenInPlace)

@@ -4,6 +4,7 @@
 #include "app/qt/qtplatform.h"
 #include "app/qt/style.h"
 #include "report/qt/report_print.h"
+#include "tests/support/window_test.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -23,68 +24,8 @@ using app::Field;
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-struct SeenBox {
-    QString title, text;
-    QMessageBox::Icon icon;
-    QStringList buttons;
-};
-
-// A watchdog fails the test on any modal window but an expected message box,
-// which it records and closes with Enter, instead of waiting for a click.
-class WindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QObject::connect(&watchdog_, &QTimer::timeout, [this] { Watch(); });
-        watchdog_.start(10);
-        OpenWindow();
-    }
-    void TearDown() override { EXPECT_FALSE(boxExpected_) << "an expected message box never came"; }
-    void ExpectBox() { seenBox.reset(), boxExpected_ = true; }
-
-    void OpenWindow()
-    {
-        window.reset();
-        form = std::make_unique<app::TForm1>(platform, calc::NumberFormat{".", ","});
-        window = std::make_unique<app::qt::MainWindow>(*form, platform);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    QLineEdit* Edit(Field f) const { return window->controls().rows[app::Index(f)].edit; }
-    QPushButton* Button(const char* name) const { return window->findChild<QPushButton*>(name); }
-    std::string Text(Field f) const { return form->Text(f); }
-
-    QTimer watchdog_;
-    bool boxExpected_ = false;
-    app::qt::QtPlatform platform{[](const QUrl&) { return false; }};
-    std::unique_ptr<app::TForm1> form;
-    std::unique_ptr<app::qt::MainWindow> window;
-    std::optional<SeenBox> seenBox;
-
-private:
-    void Watch()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box || !std::exchange(boxExpected_, false)) {
-            ADD_FAILURE() << "unexpected modal window \"" << modal->windowTitle().toStdString() << "\" "
-                          << (box ? box->text().toStdString() : "");
-            modal->close();
-            return;
-        }
-        seenBox = SeenBox{box->windowTitle(), box->text(), box->icon(), {}};
-        for (QAbstractButton* b : box->buttons())
-            seenBox->buttons << b->text();
-        QTest::keyClick(box, Qt::Key_Return);
-        EXPECT_FALSE(box->isVisible()) << "Enter did not close the box";
-        box->done(0);
-    }
-};
+using support::Q;
+using support::WindowTest;
 
 TEST_F(WindowTest, StartUpShowsTheModelsTextsAndCaptions)
 {
@@ -220,13 +161,3 @@ TEST_F(WindowTest, EachKindOfBoxHasItsTitleIconAndOneButton)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    report::RegisterReportFontSubstitutes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

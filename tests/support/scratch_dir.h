@@ -1,23 +1,24 @@
-// A private folder for the files a fuzz target writes, removed at exit. It
-// lives under $TMPDIR, so scripts/fuzz keeps even a crashed run's files out
-// of the way.
+// A private folder for the files a test or a fuzz target writes, removed
+// when it goes. It lives under $TMPDIR, so scripts/fuzz keeps even a crashed
+// run's files out of the way.
 #pragma once
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
 
-namespace fuzz {
+namespace support {
 
 class ScratchDir {
 public:
     ScratchDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tervol-fuzz-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "tervol-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) {
             std::perror("mkdtemp");
             std::abort();
@@ -32,6 +33,7 @@ public:
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
+    const std::filesystem::path& Path() const { return path_; }
     std::string File(std::string_view name) const { return (path_ / name).string(); }
 
     // Replaces the file's content; a failure here is the harness's, not
@@ -49,8 +51,14 @@ public:
         return path;
     }
 
+    std::string Read(std::string_view name) const
+    {
+        std::ifstream in(File(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
 private:
     std::filesystem::path path_;
 };
 
-}  // namespace fuzz
+}  // namespace support

@@ -57,6 +57,7 @@ constexpr std::array<ButtonInfo, kButtonCount> kButtons{{
     {Button::BitBtn3, "BitBtn3", "Udskriv"},
     {Button::BitBtnHelp, "BitBtnHelp", "Hjælp"},
     {Button::BitBtn4, "BitBtn4", "Luk"},
+    {Button::BitBtnDellast, "BitBtnDellast", "Dellast"},
 }};
 
 }  // namespace

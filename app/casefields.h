@@ -26,8 +26,8 @@ enum class Group : int { GroupBox1, GroupBox2, GroupBox3, GroupBox4 };
 inline constexpr int kGroupCount = 4;
 
 // The command buttons with a caption, in the order of the window's column.
-enum class Button : int { BitBtn1, BitBtn2, BitBtnHentSag, BitBtnGemSom, BitBtn3, BitBtnHelp, BitBtn4 };
-inline constexpr int kButtonCount = 7;
+enum class Button : int { BitBtn1, BitBtn2, BitBtnHentSag, BitBtnGemSom, BitBtn3, BitBtnHelp, BitBtn4, BitBtnDellast };
+inline constexpr int kButtonCount = 8;
 
 struct FieldInfo {
     Field field;

@@ -46,7 +46,7 @@ std::string WithFullStop(const std::string& message)
     return message;
 }
 
-TForm1::TForm1(Platform& platform, const calc::NumberFormat& format) : platform_(platform)
+TForm1::TForm1(Platform& platform, const calc::NumberFormat& format) : platform_(&platform)
 {
     SetNumberFormat(format);
     for (const FieldInfo& info : CaseFields()) {
@@ -66,10 +66,20 @@ TForm1::TForm1(Platform& platform, const calc::NumberFormat& format) : platform_
         buttonCaptions_[Index(b.button)] = std::string(b.startCaption);
 }
 
+TForm1::TForm1(const TForm1& other, Platform& platform) : TForm1(other)
+{
+    platform_ = &platform;
+    listener_ = nullptr;
+    studyListener_ = nullptr;
+    reportPage_ = nullptr;
+}
+
 void TForm1::Changed()
 {
     if (listener_)
         listener_();
+    if (studyListener_)
+        studyListener_();
 }
 
 const std::string& TForm1::Text(Field f) const { return texts_[Index(f)]; }
@@ -162,7 +172,7 @@ void TForm1::SetNumberFormat(const calc::NumberFormat& format)
         format_.decimal = ".";
 }
 
-calc::Environment TForm1::Env() { return calc::Environment{language_, format_, platform_}; }
+calc::Environment TForm1::Env() { return calc::Environment{language_, format_, *platform_}; }
 
 std::array<std::string, kFieldCount> TForm1::CaseTexts() const
 {
@@ -256,20 +266,26 @@ void TForm1::BeregnNominel()
 
 void TForm1::BeregnAktuel()
 {
-    using enum Field;
     // Always a fresh nominal run first; when its own checks stop it, the
     // actual state builds on the last completed one.
     BeregnNominel();
+    ComputeActual();
+}
+
+std::optional<calc::ActualResult> TForm1::ComputeActual()
+{
+    using enum Field;
     const calc::ActualInput in{Text(EQ),      Text(Etpe),          Text(Etsa),
                                Text(Etse),    ItemIndex(primery1), ItemIndex(Sekundery1),
                                Caption(Etpe), Caption(Etse),       Caption(Etsa)};
-    const auto result = calc::BeregnAktuel(in, nominal_, Env());
+    auto result = calc::BeregnAktuel(in, nominal_, Env());
     if (!result)
-        return;
+        return result;
     constexpr Field outputs[] = {Etpa_beregn, EAOp, EAOs, EP_p, EP_s, EV_p, EV_s, Em, EUA};
     for (size_t i = 0; i < std::size(outputs); ++i)
         texts_[Index(outputs[i])] = result->texts[i];
     Changed();
+    return result;
 }
 
 // ---- the remaining commands
@@ -279,10 +295,10 @@ void TForm1::BitBtn3Click()
     if (!reportPage_)
         return;
     report::FillReport(*reportPage_, CaseTexts());
-    platform_.ShowReportPreview(*reportPage_);
+    platform_->ShowReportPreview(*reportPage_);
 }
 
-void TForm1::BitBtn4Click() { platform_.CloseWindow(); }
+void TForm1::BitBtn4Click() { platform_->CloseWindow(); }
 
 void TForm1::BitBtnHelpClick()
 {
@@ -291,12 +307,12 @@ void TForm1::BitBtnHelpClick()
     helpFile_ = "\\TERVOL1.2.HLP";
     std::string path = helpFile_;
     std::replace(path.begin(), path.end(), '\\', '/');
-    platform_.OpenHelpFile(path);
+    platform_->OpenHelpFile(path);
 }
 
 void TForm1::BitBtnGemSomClick()
 {
-    const auto name = platform_.RunSaveDialog(saveName_);
+    const auto name = platform_->RunSaveDialog(saveName_);
     if (!name)
         return;
     saveName_ = *name;
@@ -305,7 +321,7 @@ void TForm1::BitBtnGemSomClick()
 
 void TForm1::BitBtnHentSagClick()
 {
-    const auto name = platform_.RunOpenDialog(openName_);
+    const auto name = platform_->RunOpenDialog(openName_);
     if (!name)
         return;
     openName_ = *name;
@@ -315,6 +331,7 @@ void TForm1::BitBtnHentSagClick()
 
 void TForm1::BitBtnDKClick() { SwitchLanguage(*this, kDanish); }
 void TForm1::BitBtnUKClick() { SwitchLanguage(*this, kEnglish); }
+void TForm1::BitBtnDellastClick() { platform_->ShowPartLoadStudy(); }
 
 void TForm1::KeyPress(Field input, char32_t& key) const
 {
@@ -326,9 +343,9 @@ void TForm1::Dispatch(const std::function<void()>& handler)
     try {
         handler();
     } catch (const std::exception& e) {
-        platform_.ShowErrorBox(WithFullStop(e.what()));
+        platform_->ShowErrorBox(WithFullStop(e.what()));
     } catch (...) {
-        platform_.ShowErrorBox(WithFullStop("Unknown failure"));
+        platform_->ShowErrorBox(WithFullStop("Unknown failure"));
     }
 }
 

@@ -5,11 +5,13 @@
 
 #include "app/casefields.h"
 #include "app/platform.h"
+#include "calc/actual.h"
 #include "calc/nominal.h"
 #include "calc/numtext.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace report {
@@ -26,6 +28,9 @@ struct MediumList {
 class TForm1 {
 public:
     explicit TForm1(Platform& platform, const calc::NumberFormat& format = {});
+    // A copy of every text, caption and value that shows its boxes on another
+    // platform and tells no listener: the part-load study computes on one.
+    TForm1(const TForm1& other, Platform& platform);
 
     // ---- field texts (input fields, medium lists and result fields alike)
     const std::string& Text(Field f) const;
@@ -84,6 +89,11 @@ public:
     void Aktuel1Click();
     void BeregnNominel();
     void BeregnAktuel();
+    // The actual-state half of BeregnAktuel, on the nominal state as it
+    // stands: writes and returns the results, nothing when a check stopped it.
+    std::optional<calc::ActualResult> ComputeActual();
+    // The presence check of a calculation command; shows its message.
+    bool InputsPresent(bool withActual);
     void BitBtn3Click();        // "Udskriv"
     void BitBtn4Click();        // "Luk"
     void BitBtnHelpClick();     // "Hjælp"
@@ -91,6 +101,7 @@ public:
     void BitBtnGemSomClick();   // "Gem som"
     void BitBtnDKClick();
     void BitBtnUKClick();
+    void BitBtnDellastClick();  // "Dellast": the part-load study
     // The key handler of an input field (EQ_nomKeyPress ... EtseKeyPress are
     // this one for their field): sets the key to 0 to drop it.
     void KeyPress(Field input, char32_t& key) const;
@@ -101,6 +112,9 @@ public:
 
     // Called after every change of a text, list, caption or the language.
     void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    // A second one, for the part-load study window, which follows the
+    // language and captions while it is open.
+    void SetStudyListener(std::function<void()> listener) { studyListener_ = std::move(listener); }
 
     // The texts of all thirty fields in case-file order.
     std::array<std::string, kFieldCount> CaseTexts() const;
@@ -109,11 +123,9 @@ private:
     MediumList& List(Field f);
     const MediumList& List(Field f) const;
     calc::Environment Env();
-    // The presence check of a calculation command; shows its message.
-    bool InputsPresent(bool withActual);
     void Changed();
 
-    Platform& platform_;
+    Platform* platform_;  // never null
     calc::NumberFormat format_;
     std::array<std::string, kFieldCount> texts_;
     std::array<MediumList, kFieldCount> lists_;  // used for the four list fields only
@@ -125,7 +137,7 @@ private:
     calc::NominalState nominal_;
     std::string openName_, saveName_, helpFile_;
     report::Tquickrptpage* reportPage_ = nullptr;
-    std::function<void()> listener_;
+    std::function<void()> listener_, studyListener_;
 };
 
 // The error box's text: the message with a full stop added when its last

@@ -26,6 +26,8 @@ public:
     virtual void ShowReportPreview(const report::Tquickrptpage& page) = 0;
     // Hands the help file to the desktop's viewer; a failure shows nothing.
     virtual void OpenHelpFile(const std::string& path) = 0;
+    // Shows the part-load study of the window's current case.
+    virtual void ShowPartLoadStudy() = 0;
     // Closes the window, which ends the program.
     virtual void CloseWindow() = 0;
 };

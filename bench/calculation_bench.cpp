@@ -14,6 +14,7 @@ struct SilentPlatform : app::Platform {
     std::optional<std::string> RunSaveDialog(const std::string&) override { return std::nullopt; }
     void ShowReportPreview(const report::Tquickrptpage&) override {}
     void OpenHelpFile(const std::string&) override {}
+    void ShowPartLoadStudy() override {}
     void CloseWindow() override {}
 };
 

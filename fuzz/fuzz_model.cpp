@@ -75,6 +75,7 @@ struct QuietPlatform : app::Platform {
     std::optional<std::string> RunSaveDialog(const std::string&) override { return saveAnswer; }
     void ShowReportPreview(const report::Tquickrptpage&) override {}
     void OpenHelpFile(const std::string&) override {}
+    void ShowPartLoadStudy() override {}
     void CloseWindow() override {}
 };
 

@@ -26,6 +26,7 @@ inline constexpr std::array<CommandButton, kButtonCount> kCommandButtons{{
     {Button::BitBtn3, &TForm1::BitBtn3Click, Picture::Printer, 168},
     {Button::BitBtnHelp, &TForm1::BitBtnHelpClick, Picture::QuestionMark, 200},
     {Button::BitBtn4, &TForm1::BitBtn4Click, Picture::Cross, 232},
+    {Button::BitBtnDellast, &TForm1::BitBtnDellastClick, Picture::FallingCurve, 400},
 }};
 
 constexpr const CommandButton& CommandRow(Button b) { return kCommandButtons[Index(b)]; }

@@ -109,6 +109,19 @@ void QuestionMark(QPainter& p)
     p.drawEllipse(QPointF(8.0, 12.3), 1.1, 1.1);
 }
 
+// A load curve falling over a pair of axes: the part-load study.
+void FallingCurve(QPainter& p)
+{
+    p.setPen(Stroke(QColor(64, 64, 64), 1.2));
+    p.drawPolyline(QPolygonF{{2.0, 1.5}, {2.0, 14.0}, {14.5, 14.0}});
+    QPainterPath curve;
+    curve.moveTo(3.5, 3.0);
+    curve.cubicTo(7.0, 3.5, 8.5, 10.5, 14.0, 11.0);
+    p.setPen(Stroke(QColor(192, 0, 0), 2.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+}
+
 const QColor kFlagRed(200, 16, 46);
 
 // Dannebrog's 12-4-21 by 12-4-12 proportions, stretched to the picture.
@@ -184,7 +197,7 @@ void WindowIconDrawing(QPainter& p)
 
 QIcon ButtonPicture(Picture picture)
 {
-    static const Drawing drawings[] = {CheckMark, Cross, OpenFolder, FloppyDisk, Printer, QuestionMark};
+    static const Drawing drawings[] = {CheckMark, Cross, OpenFolder, FloppyDisk, Printer, QuestionMark, FallingCurve};
     return Painted({16, 16}, drawings[static_cast<int>(picture)]);
 }
 

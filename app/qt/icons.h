@@ -7,7 +7,7 @@
 
 namespace app::qt {
 
-enum class Picture { CheckMark, Cross, OpenFolder, FloppyDisk, Printer, QuestionMark };
+enum class Picture { CheckMark, Cross, OpenFolder, FloppyDisk, Printer, QuestionMark, FallingCurve };
 
 QIcon ButtonPicture(Picture picture);  // 16 x 16
 QIcon DanishFlag();                    // layout::kFlagPictureSize

@@ -52,6 +52,8 @@ void QtPlatform::OpenHelpFile(const std::string& path)
     opener_(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
+void QtPlatform::ShowPartLoadStudy() {}
+
 void QtPlatform::CloseWindow()
 {
     if (window_)

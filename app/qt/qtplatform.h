@@ -11,6 +11,10 @@
 
 #include <functional>
 
+namespace app {
+class TForm1;
+}
+
 namespace app::qt {
 
 class QtPlatform final : public Platform {
@@ -29,6 +33,10 @@ public:
     std::optional<std::string> RunSaveDialog(const std::string& lastName) override;
     void ShowReportPreview(const report::Tquickrptpage& page) override;
     void OpenHelpFile(const std::string& path) override;
+    // The part-load study window of the model given here, created at the
+    // first call and raised at every later one.
+    void SetForm(const TForm1* form) { form_ = form; }
+    void ShowPartLoadStudy() override;
     void CloseWindow() override;
 
 private:
@@ -38,6 +46,7 @@ private:
 
     UrlOpener opener_;
     QPointer<QWidget> window_;
+    const TForm1* form_ = nullptr;
     CaseFileDialog openDialog_{CaseFileDialog::Purpose::Open};
     CaseFileDialog saveDialog_{CaseFileDialog::Purpose::Save};
 };

@@ -23,6 +23,7 @@ struct RecordingPlatform : app::Platform {
     std::vector<std::string> helpFiles;
     std::vector<report::CaseTexts> previews;  // the value captions each preview showed
     int closes = 0;
+    int studies = 0;  // part-load studies asked for
 
     void ShowMessageBox(const std::string& text, calc::MessageKind kind) override
     {
@@ -40,6 +41,7 @@ struct RecordingPlatform : app::Platform {
         previews.push_back(shown);
     }
     void OpenHelpFile(const std::string& path) override { helpFiles.push_back(path); }
+    void ShowPartLoadStudy() override { ++studies; }
     void CloseWindow() override { ++closes; }
 
 private:

@@ -1,0 +1,234 @@
+#include "study/study.h"
+
+#include "calc/fault.h"
+#include "calc/numtext.h"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <system_error>
+
+namespace study {
+
+namespace {
+
+using app::Field;
+
+// Keeps the boxes a calculation shows as their texts, instead of showing them.
+struct Recorder final : app::Platform {
+    std::vector<std::string> boxes;
+
+    void ShowMessageBox(const std::string& text, calc::MessageKind) override { boxes.push_back(text); }
+    void ShowErrorBox(const std::string& text) override { boxes.push_back(text); }
+    std::optional<std::string> RunOpenDialog(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> RunSaveDialog(const std::string&) override { return std::nullopt; }
+    void ShowReportPreview(const report::Tquickrptpage&) override {}
+    void OpenHelpFile(const std::string&) override {}
+    void ShowPartLoadStudy() override {}
+    void CloseWindow() override {}
+};
+
+std::string InLanguage(const std::string& language, const calc::MessageText& text)
+{
+    return std::string(language == "UK" ? text.english : text.danish);
+}
+
+std::string Joined(const std::vector<std::string>& texts, std::string_view separator)
+{
+    std::string out;
+    for (const std::string& t : texts) {
+        if (!out.empty())
+            out += separator;
+        out += t;
+    }
+    return out;
+}
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to)
+{
+    if (from.empty() || from == to)
+        return text;
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// One RFC 4180 field: quoted when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    return '"' + Replaced(text, "\"", "\"\"") + '"';
+}
+
+std::optional<double> Number(const app::TForm1& form, Field f)
+{
+    try {
+        return calc::StrToFloat(form.Text(f), form.Format().decimal);
+    } catch (const calc::ConversionError&) {
+        return std::nullopt;
+    } catch (const calc::FloatingPointFault&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+app::Field FieldOf(Quantity q)
+{
+    constexpr Field fields[] = {Field::EQ, Field::Etpe, Field::Etsa, Field::Etse};
+    return fields[static_cast<int>(q)];
+}
+
+std::optional<Quantity> QuantityNamed(std::string_view name)
+{
+    for (Quantity q : kQuantities)
+        if (app::Info(FieldOf(q)).name == name)
+            return q;
+    return std::nullopt;
+}
+
+std::optional<Range> DefaultRange(const app::TForm1& form, Quantity q)
+{
+    const auto value = [&](Field f) { return Number(form, f); };
+    std::optional<double> first, last;
+    switch (q) {
+    case Quantity::EQ:
+        if (const auto eq = value(Field::EQ))
+            first = *eq / 10, last = *eq;
+        break;
+    case Quantity::Etpe:
+        if (const auto tse = value(Field::Etse), tpe = value(Field::Etpe); tse && tpe)
+            first = *tse + 2, last = *tpe + 20;
+        break;
+    case Quantity::Etsa:
+        if (const auto tsa = value(Field::Etsa), tse = value(Field::Etse); tsa && tse)
+            first = *tsa - 20, last = *tse - 5;
+        break;
+    case Quantity::Etse:
+        if (const auto tsa = value(Field::Etsa), tpe = value(Field::Etpe); tsa && tpe)
+            first = *tsa + 5, last = *tpe - 2;
+        break;
+    }
+    if (!first || !last)
+        return std::nullopt;
+    return Range{q, *first, *last, kDefaultPoints};
+}
+
+double PointValue(const Range& range, int index)
+{
+    if (index <= 0)
+        return range.first;
+    if (index >= range.points - 1)
+        return range.last;
+    const double v = range.first + (range.last - range.first) * index / (range.points - 1);
+    // 0.1 + 0.2 would otherwise show as 0.30000000000000004 in the field.
+    char buf[40];
+    const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 12);
+    double rounded = v;
+    std::from_chars(buf, written.ptr, rounded);
+    return rounded;
+}
+
+std::string ValueText(double value, std::string_view decimalSeparator)
+{
+    char buf[40];
+    const auto written = std::to_chars(buf, buf + sizeof buf, value);
+    return Replaced(std::string(buf, written.ptr), ".", decimalSeparator);
+}
+
+Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
+{
+    Study study;
+    study.range = range;
+    study.format = form.Format();
+    if (range.points < kMinPoints || range.points > kMaxPoints) {
+        study.failure = {InLanguage(form.Language(), kPointsOutOfRange)};
+        return study;
+    }
+
+    // The copy shows its boxes to the recorder; the window sees nothing.
+    Recorder recorder;
+    app::TForm1 work(form, recorder);
+    const Field varied = FieldOf(range.quantity);
+    const std::string& separator = study.format.decimal;
+
+    // The presence check sees the field as the first point fills it; every
+    // point fills it alike.
+    work.SetText(varied, ValueText(PointValue(range, 0), separator));
+    work.Dispatch([&] {
+        if (work.InputsPresent(true))
+            work.BeregnNominel();
+    });
+    if (!recorder.boxes.empty()) {
+        study.failure = std::move(recorder.boxes);
+        return study;
+    }
+
+    study.points.reserve(range.points);
+    for (int i = 0; i < range.points; ++i) {
+        Point& point = study.points.emplace_back();
+        point.value = PointValue(range, i);
+        point.text = ValueText(point.value, separator);
+        work.SetText(varied, point.text);
+        recorder.boxes.clear();
+        work.Dispatch([&] { point.result = work.ComputeActual(); });
+        point.messages = std::move(recorder.boxes);
+        if (progress && !progress(i + 1, range.points) && i + 1 < range.points) {
+            study.cancelled = true;
+            break;
+        }
+    }
+    return study;
+}
+
+std::string PlainNumber(const std::string& text, const calc::NumberFormat& format)
+{
+    std::string out = text;
+    if (!format.thousands.empty() && format.thousands != format.decimal)
+        out = Replaced(out, format.thousands, "");
+    return Replaced(out, format.decimal, ".");
+}
+
+std::string CsvHeader(Quantity q)
+{
+    std::string out = std::string(app::Info(FieldOf(q)).name) + ",status";
+    for (Field f : kResultFields)
+        out += "," + std::string(app::Info(f).name);
+    return out + "\r\n";
+}
+
+std::string CsvRow(const Point& point, const calc::NumberFormat& format)
+{
+    std::string out = ValueText(point.value, ".") + ",";
+    out += point.ok() ? "ok" : CsvField(Joined(point.messages, " | "));
+    for (size_t i = 0; i < kResultFields.size(); ++i)
+        out += "," + (point.ok() ? CsvField(PlainNumber(point.result->texts[i], format)) : std::string());
+    return out + "\r\n";
+}
+
+std::string Csv(const Study& study)
+{
+    std::string out = CsvHeader(study.range.quantity);
+    for (const Point& point : study.points)
+        out += CsvRow(point, study.format);
+    return out;
+}
+
+std::string TabSeparated(const Study& study, const std::array<std::string, 10>& captions)
+{
+    std::string out = Joined({captions.begin(), captions.end()}, "\t") + "\n";
+    const std::string& decimal = study.format.decimal;
+    for (const Point& point : study.points) {
+        out += ValueText(point.value, decimal);
+        if (point.ok())
+            for (const std::string& text : point.result->texts)
+                out += "\t" + Replaced(PlainNumber(text, study.format), ".", decimal);
+        else
+            out += "\t" + Joined(point.messages, " | ");
+        out += "\n";
+    }
+    return out;
+}
+
+}  // namespace study

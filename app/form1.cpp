@@ -324,9 +324,22 @@ void TForm1::BitBtnHentSagClick()
     const auto name = platform_->RunOpenDialog(openName_);
     if (!name)
         return;
-    openName_ = *name;
+    LoadCaseFile(*name);
+}
+
+void TForm1::OpenCase(const std::string& path)
+{
+    // Opened from outside (the desktop, the command line): saving offers the
+    // same name, even when the file could not be read.
+    saveName_ = path;
+    LoadCaseFile(path);
+}
+
+void TForm1::LoadCaseFile(const std::string& path)
+{
+    openName_ = path;
     // Each line goes into its field as soon as it is read; no calculation.
-    casefile::LoadCase(*name, [this](int line, const std::string& text) { SetText(kCaseFileOrder[line], text); });
+    casefile::LoadCase(path, [this](int line, const std::string& text) { SetText(kCaseFileOrder[line], text); });
 }
 
 void TForm1::BitBtnDKClick() { SwitchLanguage(*this, kDanish); }

@@ -102,6 +102,8 @@ public:
     void BitBtnDKClick();
     void BitBtnUKClick();
     void BitBtnDellastClick();  // "Dellast": the part-load study
+    // "Hent sag" without its dialog, for a case named when the program starts.
+    void OpenCase(const std::string& path);
     // The key handler of an input field (EQ_nomKeyPress ... EtseKeyPress are
     // this one for their field): sets the key to 0 to drop it.
     void KeyPress(Field input, char32_t& key) const;
@@ -123,6 +125,7 @@ private:
     MediumList& List(Field f);
     const MediumList& List(Field f) const;
     calc::Environment Env();
+    void LoadCaseFile(const std::string& path);
     void Changed();
 
     Platform* platform_;  // never null

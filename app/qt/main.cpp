@@ -1,5 +1,6 @@
 // Tervol: rating of a liquid-to-liquid heat exchanger.
 #include "app/form1.h"
+#include "app/qt/commandline.h"
 #include "app/qt/icons.h"
 #include "app/qt/localeformat.h"
 #include "app/qt/mainwindow.h"
@@ -9,9 +10,19 @@
 #include "report/quickrptpage.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <optional>
+#include <string>
 
 int main(int argc, char* argv[])
 {
+    // rate, study, report, --help, --version: no window, no display needed.
+    if (app::qt::IsCommandLine(argc, argv))
+        return app::qt::RunCommandLine(argc, argv);
+    // Else at most one argument: a case to open, e.g. double-clicked.
+    const std::optional<std::string> caseFile = argc == 2 ? std::optional<std::string>(argv[1]) : std::nullopt;
+
     QApplication application(argc, argv);
     // The name only: a display name would be appended to every window title.
     QApplication::setApplicationName(
@@ -33,5 +44,8 @@ int main(int argc, char* argv[])
     form.AttachReportPage(&quickrptpage);
 
     window.show();
+    // Once the window shows, so that a failed load's error box stands over it.
+    if (caseFile)
+        QTimer::singleShot(0, &window, [&form, &caseFile] { form.Dispatch([&] { form.OpenCase(*caseFile); }); });
     return application.exec();
 }

@@ -1,0 +1,12 @@
+// The program's commands that need no window (rate, study, report, --help,
+// --version): the locale and the PDF painter from Qt, the rest Qt-free.
+#pragma once
+
+namespace app::qt {
+
+// Whether the arguments ask for a command rather than the window.
+bool IsCommandLine(int argc, char* argv[]);
+// Runs the command without a display; returns the exit status.
+int RunCommandLine(int argc, char* argv[]);
+
+}  // namespace app::qt

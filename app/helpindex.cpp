@@ -7,30 +7,12 @@ namespace app {
 
 namespace {
 
-constexpr HelpTexts kDanishHelp{"da",
-                                "Tervol – Hjælp",
-                                "&Søg stikord:",
-                                "Tilbage",
-                                "Frem",
-                                "Udskriv",
-                                "Stikordsfilter",
-                                "Stikord",
-                                "Emne",
-                                "Tilbage",
-                                "Frem",
-                                "Udskriv emnet"};
-constexpr HelpTexts kEnglishHelp{"en",
-                                 "Tervol – Help",
-                                 "&Find keyword:",
-                                 "Back",
-                                 "Forward",
-                                 "Print",
-                                 "Keyword filter",
-                                 "Keywords",
-                                 "Topic",
-                                 "Back",
-                                 "Forward",
-                                 "Print topic"};
+constexpr HelpTexts kDanishHelp{"da",   "Tervol – Hjælp", "&Søg stikord:",  "Tilbage",
+                                "Frem", "Udskriv",        "Stikordsfilter", "Stikord",
+                                "Emne", "Tilbage",        "Frem",           "Udskriv emnet"};
+constexpr HelpTexts kEnglishHelp{"en",      "Tervol – Help", "&Find keyword:", "Back",
+                                 "Forward", "Print",         "Keyword filter", "Keywords",
+                                 "Topic",   "Back",          "Forward",        "Print topic"};
 
 // One collation unit per character: ASCII letters folded to lower case, the
 // Danish letters æ ø å (either case) placed after z in that order, every

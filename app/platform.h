@@ -24,7 +24,8 @@ public:
     virtual std::optional<std::string> RunSaveDialog(const std::string& lastName) = 0;
     // The report engine's modal preview of the page, from which the user prints.
     virtual void ShowReportPreview(const report::Tquickrptpage& page) = 0;
-    // Hands the help file to the desktop's viewer; a failure shows nothing.
+    // Opens the help at its keyword index with an empty keyword; a failure
+    // shows nothing.
     virtual void OpenHelpFile(const std::string& path) = 0;
     // Shows the part-load study of the window's current case.
     virtual void ShowPartLoadStudy() = 0;

@@ -26,7 +26,7 @@ QString FromModel(const std::string& text) { return QString::fromStdString(text)
 
 }  // namespace
 
-MainWindow::MainWindow(TForm1& form, QtPlatform& platform) : form_(form)
+MainWindow::MainWindow(TForm1& form, QtPlatform& platform) : form_(form), platform_(platform)
 {
     platform.SetWindow(this);
     setFont(WindowFont());
@@ -85,6 +85,8 @@ void MainWindow::BindKeys()
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] { PressEnter(); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             [this] { c_.buttons[Index(Button::BitBtn4)]->click(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { c_.buttons[Index(Button::BitBtnHelp)]->click(); });
 }
 
 void MainWindow::PressEnter()
@@ -129,6 +131,7 @@ void MainWindow::Sync()
     for (const ButtonInfo& b : Buttons())
         if (const QString text = FromModel(form_.ButtonCaption(b.button)); c_.buttons[Index(b.button)]->text() != text)
             c_.buttons[Index(b.button)]->setText(text);
+    platform_.SetHelpLanguage(form_.Language());
 }
 
 void MainWindow::SyncList(Field field, QComboBox& box)

@@ -39,6 +39,7 @@ private:
     void SyncList(Field field, QComboBox& box);
 
     TForm1& form_;
+    QtPlatform& platform_;
     Controls c_;
     NumericKeyFilter* keyFilter_ = nullptr;
 };

@@ -3,15 +3,11 @@
 #include "app/qt/messagebox.h"
 #include "report/qt/report_print.h"
 
-#include <QDesktopServices>
-
 namespace app::qt {
 
-QtPlatform::QtPlatform(UrlOpener opener) : opener_(std::move(opener))
-{
-    if (!opener_)
-        opener_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-}
+// Normally the main window owns the help window; one opened without a main
+// window is the platform's.
+QtPlatform::~QtPlatform() { delete help_; }
 
 void QtPlatform::ShowMessageBox(const std::string& text, calc::MessageKind kind)
 {
@@ -45,11 +41,18 @@ void QtPlatform::ShowReportPreview(const report::Tquickrptpage& page)
     Reactivate();
 }
 
-void QtPlatform::OpenHelpFile(const std::string& path)
+void QtPlatform::OpenHelpFile(const std::string&)
 {
-    // The desktop's opener starts the viewer and returns; a file it cannot
-    // open is its own business, the program shows nothing.
-    opener_(QUrl::fromLocalFile(QString::fromStdString(path)));
+    if (!help_)
+        help_ = new HelpWindow(helpLanguage_, window_);
+    help_->ShowIndex();
+}
+
+void QtPlatform::SetHelpLanguage(const std::string& language)
+{
+    helpLanguage_ = language;
+    if (help_)
+        help_->SetLanguage(language);
 }
 
 void QtPlatform::ShowPartLoadStudy() {}

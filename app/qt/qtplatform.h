@@ -1,15 +1,13 @@
 // The window model's platform on Qt: message boxes, the error box, the case
-// file dialogs, the report preview, the help viewer and closing the window.
+// file dialogs, the report preview, the help window and closing the window.
 #pragma once
 
 #include "app/platform.h"
 #include "app/qt/filedialogs.h"
+#include "app/qt/helpwindow.h"
 
 #include <QPointer>
-#include <QUrl>
 #include <QWidget>
-
-#include <functional>
 
 namespace app {
 class TForm1;
@@ -19,10 +17,8 @@ namespace app::qt {
 
 class QtPlatform final : public Platform {
 public:
-    // Hands a file to the desktop; false when nothing could open it.
-    using UrlOpener = std::function<bool(const QUrl&)>;
-
-    explicit QtPlatform(UrlOpener opener = {});
+    QtPlatform() = default;
+    ~QtPlatform() override;
 
     // The main window: parent of the boxes and dialogs, closed by CloseWindow.
     void SetWindow(QWidget* window) { window_ = window; }
@@ -32,7 +28,12 @@ public:
     std::optional<std::string> RunOpenDialog(const std::string& lastName) override;
     std::optional<std::string> RunSaveDialog(const std::string& lastName) override;
     void ShowReportPreview(const report::Tquickrptpage& page) override;
+    // The help window, created at the first call and raised at every later
+    // one. The help file's name means nothing here: the pages are built in.
     void OpenHelpFile(const std::string& path) override;
+    // The interface language, followed by the help window while it is open.
+    void SetHelpLanguage(const std::string& language);
+    HelpWindow* helpWindow() const { return help_; }
     // The part-load study window of the model given here, created at the
     // first call and raised at every later one.
     void SetForm(const TForm1* form) { form_ = form; }
@@ -44,8 +45,9 @@ private:
     // a modal window closes; the main window takes it back.
     void Reactivate();
 
-    UrlOpener opener_;
     QPointer<QWidget> window_;
+    QPointer<HelpWindow> help_;
+    std::string helpLanguage_ = "DK";
     const TForm1* form_ = nullptr;
     CaseFileDialog openDialog_{CaseFileDialog::Purpose::Open};
     CaseFileDialog saveDialog_{CaseFileDialog::Purpose::Save};

@@ -59,7 +59,7 @@ protected:
 
     QTimer watchdog_;
     bool boxExpected_ = false;
-    app::qt::QtPlatform platform{[](const QUrl&) { return false; }};
+    app::qt::QtPlatform platform;
     std::unique_ptr<app::TForm1> form;
     std::unique_ptr<app::qt::MainWindow> window;
     std::optional<SeenBox> seenBox;

@@ -1,0 +1,210 @@
+// The actual-state iteration: which fault it raises first, and the exact
+// doubles it gives. The expected doubles are hexadecimal literals so that a
+// change in the last bit fails.
+#include "calc/actual.h"
+#include "calc/nominal.h"
+#include "tests/support/recording_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace {
+
+constexpr const char* kDivisionByZero = "Floating point division by zero";
+constexpr const char* kInvalid = "Invalid floating point operation";
+constexpr const char* kOverflow = "Floating point overflow";
+
+// Nominal states: from the start texts, or as a run with other texts left it.
+enum class Nominal { Water, Glycol, ZeroHeat, TightEnds, PrimaryLossZero, SecondaryLossZero };
+
+calc::NominalState NominalFrom(Nominal which)
+{
+    calc::NominalInput in{"55", "70", "40", "35", "65", "1", "1", 0, 0, "a", "b", "c", "d"};
+    switch (which) {
+    case Nominal::Water: break;
+    case Nominal::Glycol: in.primeryPosition = in.sekunderyPosition = 1; break;
+    case Nominal::ZeroHeat: in.EQ_nom = "0"; break;
+    case Nominal::TightEnds: in.Etsa_nom = "39.99", in.Etse_nom = "69.99"; break;
+    // The run faults at the flow coefficient; what it stored before stays.
+    case Nominal::PrimaryLossZero: in.EPp_nom = "0"; break;
+    case Nominal::SecondaryLossZero: in.EPs_nom = "0"; break;
+    }
+    RecordingSink sink;
+    calc::NominalState state;
+    FaultText([&] { calc::BeregnNominel(in, state, {"DK", {".", ","}, sink}); });
+    return state;
+}
+
+struct Inputs {
+    double Q, tpe, tsa, tse;
+    int cp, cs;
+    Nominal nominal;
+};
+
+calc::ActualValues Solve(const Inputs& in, int maxPasses = calc::kMaxPasses)
+{
+    return calc::SolveActual(in.Q, in.tpe, in.tsa, in.tse, in.cp, in.cs, NominalFrom(in.nominal), maxPasses);
+}
+
+TEST(Iteration, FirstFaultWins)
+{
+    const struct {
+        const char* what;
+        Inputs in;
+        const char* fault;
+    } cases[] = {
+        // Before the first pass.
+        {"nominal film term at a nominal heat of 0, not the loop's 0/0",
+         {0, 73, 30, 63, 1, 1, Nominal::ZeroHeat},
+         kDivisionByZero},
+        {"secondary capacity rate", {5e307, 1e77, 72.9, 73, 1, 2, Nominal::Water}, kOverflow},
+        // The first pass.
+        {"0/0 in the capacity ratio, before either film term's ln 0", {0, 73, 30, 63, 1, 1, Nominal::Water}, kInvalid},
+        {"ln of a negative primary rate", {-55, 73, 30, 63, 1, 1, Nominal::Water}, kInvalid},
+        {"supply equal to the cold inlet", {55, 30, 30, 63, 1, 1, Nominal::Water}, kDivisionByZero},
+        {"primary film term before the secondary's ln of a negative rate",
+         {1e-100, 1e80, 63, 30, 1, 2, Nominal::Water},
+         kOverflow},
+        {"secondary viscosity of the mixture", {55, 73, -70000, 63, 1, 2, Nominal::Water}, kOverflow},
+        // Its reciprocal, the film term, would quietly come out 0.
+        {"secondary film product",
+         {7.0496626158216357e+260, 1.1370948294669067e+17, 87.668072534769578, 9.1837494143252874e+76, 1, 1,
+          Nominal::Water},
+         kOverflow},
+        // Later passes.
+        {"the first pass lands on the supply, the second divides by 0",
+         {1e300, 73, 30, 63, 1, 1, Nominal::Water},
+         kDivisionByZero},
+        {"effectiveness exponent in the fourth pass", {1e100, 30.5, -1e20, -1e5, 1, 1, Nominal::Water}, kOverflow},
+        // After the loop.
+        {"mean difference ln 1 = 0 once the return meets the cold inlet",
+         {55, 73, 10, 72, 1, 1, Nominal::TightEnds},
+         kDivisionByZero},
+        {"mean difference of opposite ends, before the pressure losses",
+         {55, 60, 30, 63, 1, 1, Nominal::PrimaryLossZero},
+         kInvalid},
+        {"primary pressure loss", {55, 73, 30, 63, 1, 1, Nominal::PrimaryLossZero}, kDivisionByZero},
+        {"secondary pressure loss", {55, 73, 30, 63, 1, 1, Nominal::SecondaryLossZero}, kDivisionByZero},
+        {"final quantities after 10000 passes as well",
+         {55, 63.001, 30, 63, 1, 1, Nominal::PrimaryLossZero},
+         kDivisionByZero},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FaultText([&] { Solve(c.in); }), c.fault) << c.what;
+}
+
+TEST(Iteration, ResultsToTheLastBit)
+{
+    using V = std::array<double, 10>;  // tpa, AOp, AOs, Pp, Ps, Vp, Vs, m, UA, filmUA
+    const struct {
+        const char* what;
+        Inputs in;
+        int maxPasses, passes;
+        V expected;
+    } cases[] = {
+        {"start texts",
+         {55, 73, 30, 63, 1, 1, Nominal::Water},
+         10000,
+         12,
+         {0x1.07a3d0a7e4c69p+5, 0x1.405c2f581b397p+5, 0x1.08p+5, 0x1.1ee5779fb6cbp-1, 0x1.a5fde0c0a00ffp-1,
+          0x1.32f47c35e0c59p+0, 0x1.738bfcaa85868p+0, 0x1.71d9a0d65f99bp+2, 0x1.308e4992288cfp+3,
+          0x1.308e442bf01c3p+3}},
+        {"EQ 100",
+         {100, 73, 30, 63, 1, 1, Nominal::Water},
+         10000,
+         14,
+         {0x1.155b062cc30e6p+5, 0x1.32a4f9d33cf1ap+5, 0x1.08p+5, 0x1.02f6a8eba436ap+1, 0x1.5cc0e40f539f6p+1,
+          0x1.23a129a0005dcp+1, 0x1.51c5143dedc03p+1, 0x1.bffa6df8768fdp+2, 0x1.c92a417d0cca7p+3,
+          0x1.c92a2f9a7348dp+3}},
+        {"glycol on all four lists",
+         {55, 73, 30, 63, 2, 2, Nominal::Glycol},
+         10000,
+         12,
+         {0x1.07c8924d223e8p+5, 0x1.40376db2ddc18p+5, 0x1.08p+5, 0x1.2015d9af94561p-1, 0x1.a88f389b0db71p-1,
+          0x1.5066d483943d2p+0, 0x1.9941783a6df28p+0, 0x1.72bfda1e33bcbp+2, 0x1.2fd12af43b03p+3, 0x1.2fd125a3b110ap+3}},
+        {"glycol on the actual primary only",
+         {55, 73, 30, 63, 2, 1, Nominal::Water},
+         10000,
+         11,
+         {0x1.08bef768d12cfp+5, 0x1.3f4108972ed31p+5, 0x1.08p+5, 0x1.5aa508e4bcbd7p-1, 0x1.a5fde0c0a00ffp-1,
+          0x1.51684562540afp+0, 0x1.738bfcaa85868p+0, 0x1.78b8dde02c0ebp+2, 0x1.2b000e2c36cb8p+3,
+          0x1.2b00012e93e23p+3}},
+        {"no actual medium selected: the mixture",
+         {55, 73, 30, 63, 0, 0, Nominal::Water},
+         10000,
+         12,
+         {0x1.07c8924d223e8p+5, 0x1.40376db2ddc18p+5, 0x1.08p+5, 0x1.5894d8572f1fcp-1, 0x1.fffeead32898dp-1,
+          0x1.5066d483943d2p+0, 0x1.9941783a6df28p+0, 0x1.72bfda1e33bcbp+2, 0x1.2fd12af43b03p+3, 0x1.2fd125a3b110ap+3}},
+        {"supply 63.1",
+         {55, 63.1, 30, 63, 1, 1, Nominal::Water},
+         10000,
+         767,
+         {0x1.9f53cb50b69a9p+5, 0x1.65e405f058c9p+3, 0x1.08p+5, 0x1.cd67e9438b5c3p+2, 0x1.a5fde0c0a00ffp-1,
+          0x1.1341dc8152ecfp+2, 0x1.738bfcaa85868p+0, 0x1.030c639c704bcp+2, 0x1.b2d27d78970cfp+3,
+          0x1.b2cc762420b55p+3}},
+        {"supply 63.001: all 10000 passes, not converged",
+         {55, 63.001, 30, 63, 1, 1, Nominal::Water},
+         10000,
+         10000,
+         {0x1.e5490c3edf8dbp+5, 0x1.2b9000adad08p+1, 0x1.08p+5, 0x1.4a6e1a456f688p+7, 0x1.a5fde0c0a00ffp-1,
+          0x1.496beb41f4687p+4, 0x1.738bfcaa85868p+0, 0x1.7be137f6505d3p+1, 0x1.2883ceeabd759p+4,
+          0x1.1107609dc458ep+4}},
+        {"capacity ratio exactly 1 in the first pass",
+         {55, 63, 30, 63, 1, 1, Nominal::Water},
+         10000,
+         10000,
+         {0x1.e8129a345b1cp+5, 0x1.fdacb9749c8p+0, 0x1.08p+5, 0x1.c8a7e95ddae9dp+7, 0x1.a5fde0c0a00ffp-1,
+          0x1.8343803ce4c67p+4, 0x1.738bfcaa85868p+0, 0x1.20efe03ef99dp+3, 0x1.85d7be4ecdd0dp+2, 0x1.14e9f22f565e5p+4}},
+        {"stopped after 4 passes",
+         {55, 73, 30, 63, 1, 1, Nominal::Water},
+         4,
+         4,
+         {0x1.0778a1da796d7p+5, 0x1.40875e2586929p+5, 0x1.08p+5, 0x1.1e9793db0064dp-1, 0x1.a5fde0c0a00ffp-1,
+          0x1.32cace710ce3bp+0, 0x1.738bfcaa85868p+0, 0x1.70ca6d30b5c09p+2, 0x1.316e40821d754p+3,
+          0x1.3057608145119p+3}},
+    };
+    const char* names[] = {"tpa", "AOp", "AOs", "Pp", "Ps", "Vp", "Vs", "m", "UA", "filmUA"};
+    for (const auto& c : cases) {
+        const calc::ActualValues v = Solve(c.in, c.maxPasses);
+        EXPECT_EQ(v.passes, c.passes) << c.what;
+        EXPECT_EQ(v.converged, c.passes < c.maxPasses) << c.what;
+        const V got{v.tpa, v.AOp, v.AOs, v.Pp, v.Ps, v.Vp, v.Vs, v.m, v.UA, v.filmUA};
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(got[i]), std::bit_cast<std::uint64_t>(c.expected[i]))
+                << c.what << ": " << names[i] << " " << std::hexfloat << got[i];
+    }
+}
+
+// The command: conversions first, then the iteration's fault or message.
+TEST(Iteration, CommandStopsAtItsFirstFailure)
+{
+    using Boxes = std::vector<std::pair<calc::MessageKind, std::string>>;
+    const struct {
+        const char *EQ, *Etpe, *Etse;
+        const char* fault;
+        Boxes boxes;
+    } cases[] = {
+        {"abc", "73", "63", "'abc' is not a valid floating point value", {}},
+        {"0", "73", "6x", "'6x' is not a valid floating point value", {}},
+        {".", "73", "63", kInvalid, {}},
+        {"1e300", "73", "63", kDivisionByZero, {}},
+        {"55", "63.001", "63", "", {{calc::MessageKind::Plain, "Iterration konvergerer ikke !"}}},
+    };
+    for (const auto& c : cases) {
+        const calc::ActualInput in{c.EQ, c.Etpe, "30", c.Etse, 0, 0, "a", "b", "c"};
+        RecordingSink sink;
+        std::optional<calc::ActualResult> result;
+        EXPECT_EQ(FaultText([&] {
+                      result = calc::BeregnAktuel(in, NominalFrom(Nominal::Water), {"DK", {".", ","}, sink});
+                  }),
+                  c.fault)
+            << c.EQ << " " << c.Etse;
+        EXPECT_EQ(sink.boxes, c.boxes) << c.EQ;
+        EXPECT_FALSE(result) << c.EQ;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,288 @@
+// The command line's core, driven as the program drives it: arguments in,
+// exit status, standard output and standard error out.
+#include "cli/cli.h"
+#include "report/quickrptpage.h"
+#include "study/study.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A Danish locale: the case files below are read with the decimal comma.
+const calc::NumberFormat kDanish{",", "."};
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Tervol(const std::vector<std::string>& args, cli::Host host = {kDanish, nullptr})
+{
+    std::ostringstream out, err;
+    const int status = cli::Run(args, host, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string CaseBytes(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+// Case-file order. The start-up case as a Danish window saves it.
+const std::vector<std::string> kStart{
+    "Vand", "Vand", "55", "70", "40", "65", "35",   "1",    "1",    "30,0",  "30,0",  "1,602", "1,599", "5,00", "11,00",
+    "Vand", "Vand", "55", "73", "63", "30", "33,0", "40,0", "33,0", "0,560", "0,824", "1,199", "1,451", "5,78", "9,52"};
+
+std::vector<std::string> With(std::vector<std::string> lines, std::initializer_list<std::pair<int, const char*>> set)
+{
+    for (const auto& [line, text] : set)
+        lines[line - 1] = text;
+    return lines;
+}
+
+class Rate : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directory(dir_.Path() / "folder");
+        dir_.Write("start.tvl", CaseBytes(kStart));
+        // All four lists on the mixture; stale results that the run replaces.
+        dir_.Write(
+            "glycol.tvl",
+            CaseBytes(
+                With(kStart,
+                     {{1, "Glykol"}, {2, "Glykol"}, {16, "Glykol"}, {17, "Glykol"}, {10, "x"}, {22, ""}, {30, "y"}})));
+        // Supply 50 °C, secondary 70 °C in and 60 °C out: both actual checks fail.
+        dir_.Write("order.tvl", CaseBytes(With(kStart, {{19, "50"}, {20, "60"}, {21, "70"}, {10, "3,0"}})));
+        dir_.Write("letters.tvl", CaseBytes(With(kStart, {{18, "5x5"}, {10, "3,0"}})));
+    }
+    std::string P(const char* name) const { return dir_.File(name); }
+
+    support::ScratchDir dir_;
+};
+
+TEST_F(Rate, CsvReadsWithTheLocaleAndWritesResultsWithAPoint)
+{
+    const Outcome o = Tervol({"rate", "--format", "csv", P("start.tvl"), P("glycol.tvl"), P("order.tvl"),
+                              P("letters.tvl"), P("missing.tvl"), P("folder")});
+    EXPECT_EQ(o.status, 1);
+    const std::string empty30(30, ',');
+    EXPECT_EQ(o.out,
+              "file,status,Primery,Sekundery,EQ_nom,Etpe_nom,Etpa_nom,Etse_nom,Etsa_nom,EPp_nom,EPs_nom,EAOp_nom,"
+              "EAOs_nom,EV_p_nom,EV_s_nom,Em_nom,EUA_nom,primery1,Sekundery1,EQ,Etpe,Etse,Etsa,Etpa_beregn,EAOp,EAOs,"
+              "EP_p,EP_s,EV_p,EV_s,Em,EUA\r\n" +
+                  P("start.tvl") +
+                  ",ok,Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,"
+                  "Vand,Vand,55,73,63,30,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n" +
+                  P("glycol.tvl") +
+                  ",ok,Glykol,Glykol,55,70,40,65,35,1,1,30.0,30.0,1.752,1.756,5.00,11.00,"
+                  "Glykol,Glykol,55,73,63,30,33.0,40.0,33.0,0.563,0.829,1.314,1.599,5.79,9.49\r\n" +
+                  // The nominal results are the run's; the actual ones stay as the file has them.
+                  P("order.tvl") +
+                  ",Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
+                  "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ,"
+                  "Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,Vand,Vand,55,50,60,70,"
+                  "\"33,0\",\"40,0\",\"33,0\",\"0,560\",\"0,824\",\"1,199\",\"1,451\",\"5,78\",\"9,52\"\r\n" +
+                  P("letters.tvl") +
+                  ",'5x5' is not a valid floating point value.,"
+                  "Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,Vand,Vand,5x5,73,63,30,"
+                  "\"33,0\",\"40,0\",\"33,0\",\"0,560\",\"0,824\",\"1,199\",\"1,451\",\"5,78\",\"9,52\"\r\n" +
+                  P("missing.tvl") + ",File not found." + empty30 + "\r\n" + P("folder") + ",File access denied." +
+                  empty30 + "\r\n");
+    EXPECT_EQ(o.err, "tervol: " + P("order.tvl") +
+                         ": Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
+                         "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] \n"
+                         "tervol: " +
+                         P("letters.tvl") + ": '5x5' is not a valid floating point value.\ntervol: " +
+                         P("missing.tvl") + ": File not found.\ntervol: " + P("folder") + ": File access denied.\n");
+}
+
+TEST_F(Rate, JsonInEnglish)
+{
+    const Outcome o = Tervol({"rate", P("start.tvl"), "--lang=en", P("order.tvl"), "--format", "json"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out,
+              "[\n  {\"file\": \"" + P("start.tvl") +
+                  "\", \"status\": \"ok\", \"messages\": [], \"fields\": {\"Primery\": \"Vand\", "
+                  "\"Sekundery\": \"Vand\", \"EQ_nom\": \"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", "
+                  "\"Etse_nom\": \"65\", \"Etsa_nom\": \"35\", \"EPp_nom\": \"1\", \"EPs_nom\": \"1\", "
+                  "\"EAOp_nom\": \"30.0\", \"EAOs_nom\": \"30.0\", \"EV_p_nom\": \"1.602\", \"EV_s_nom\": "
+                  "\"1.599\", \"Em_nom\": \"5.00\", \"EUA_nom\": \"11.00\", \"primery1\": \"Vand\", "
+                  "\"Sekundery1\": \"Vand\", \"EQ\": \"55\", \"Etpe\": \"73\", \"Etse\": \"63\", \"Etsa\": "
+                  "\"30\", \"Etpa_beregn\": \"33.0\", \"EAOp\": \"40.0\", \"EAOs\": \"33.0\", \"EP_p\": "
+                  "\"0.560\", \"EP_s\": \"0.824\", \"EV_p\": \"1.199\", \"EV_s\": \"1.451\", \"Em\": \"5.78\", "
+                  "\"EUA\": \"9.52\"}},\n  {\"file\": \"" +
+                  P("order.tvl") +
+                  "\", \"status\": \"failed\", \"messages\": [\"Primary inlet temperature °C must be greater "
+                  "than Secondary outlet temperature °C\", \"Secondary outlet temperature °C must be greater "
+                  "than Secondary inlet temperature °C\"], \"fields\": {\"Primery\": \"Vand\", \"Sekundery\": "
+                  "\"Vand\", \"EQ_nom\": \"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", \"Etse_nom\": "
+                  "\"65\", \"Etsa_nom\": \"35\", \"EPp_nom\": \"1\", \"EPs_nom\": \"1\", \"EAOp_nom\": \"30.0\", "
+                  "\"EAOs_nom\": \"30.0\", \"EV_p_nom\": \"1.602\", \"EV_s_nom\": \"1.599\", \"Em_nom\": "
+                  "\"5.00\", \"EUA_nom\": \"11.00\", \"primery1\": \"Vand\", \"Sekundery1\": \"Vand\", \"EQ\": "
+                  "\"55\", \"Etpe\": \"50\", \"Etse\": \"60\", \"Etsa\": \"70\", \"Etpa_beregn\": \"33,0\", "
+                  "\"EAOp\": \"40,0\", \"EAOs\": \"33,0\", \"EP_p\": \"0,560\", \"EP_s\": \"0,824\", \"EV_p\": "
+                  "\"1,199\", \"EV_s\": \"1,451\", \"Em\": \"5,78\", \"EUA\": \"9,52\"}}\n]\n");
+    EXPECT_EQ(o.err, "tervol: " + P("order.tvl") +
+                         ": Primary inlet temperature °C must be greater than Secondary outlet temperature °C | "
+                         "Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n");
+}
+
+TEST_F(Rate, JsonEscapesQuotesBackslashesAndControls)
+{
+    dir_.Write("odd.tvl", CaseBytes(With(kStart, {{1, "a\"b\\c\td\x01"}})));
+    const Outcome o = Tervol({"rate", "--format", "json", P("odd.tvl")});
+    EXPECT_NE(o.out.find(R"("Primery": "a\"b\\c\td\u0001")"), std::string::npos) << o.out;
+}
+
+TEST_F(Rate, TableAsOnTheReportInTheLocalesForm)
+{
+    const Outcome o = Tervol({"rate", P("start.tvl"), P("missing.tvl")});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, P("start.tvl") +
+                         "\n"
+                         "  Forklaring                Nominelle  Aktuelle\n"
+                         "  Primær flow               Vand       Vand\n"
+                         "  Sekundær flow             Vand       Vand\n"
+                         "  Effekt                    55         55        kW\n"
+                         "  Primær temp. frem         70         73        °C\n"
+                         "  Primær temp. retur        40         33,0      °C\n"
+                         "  Varm sekundær ud          65         63        °C\n"
+                         "  Kold sekundær ind         35         30        °C\n"
+                         "  Primær tryktab            1          0,560     bar\n"
+                         "  Sekundær tryktab          1          0,824     bar\n"
+                         "  Temp. differens primær    30,0       40,0      °C\n"
+                         "  Temp. differens sekundær  30,0       33,0      °C\n"
+                         "  Primær vandflow           1,602      1,199     m3/h\n"
+                         "  Sekundær vandflow         1,599      1,451     m3/h\n"
+                         "  Logaritmisk middeltemp.   5,00       5,78      °C\n"
+                         "  Varmeoverføringsevne      11,00      9,52      kW/°C\n"
+                         "\n" +
+                         P("missing.tvl") + "\n  ! File not found.\n");
+}
+
+TEST_F(Rate, EnglishTableCaptions)
+{
+    const Outcome o = Tervol({"rate", "--lang", "en", P("order.tvl")});
+    EXPECT_NE(o.out.find("  Explanation                           Nominal  Actual\n"
+                         "  Primary flow                          Vand     Vand\n"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.out.find("  UA overall heat transfer coefficient  11,00    9,52    kW/°C\n"
+                         "  ! Primary inlet temperature °C must be greater than Secondary outlet temperature °C\n"
+                         "  ! Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n"),
+              std::string::npos)
+        << o.out;
+}
+
+// 550 000 kW: flows of 16 017.961 and 15 986.618 m³/h (water at 55 and 50 °C,
+// 30 K) and UA 110 000 kW/K, grouped in the window's form only.
+TEST_F(Rate, ThousandsAreGroupedInTheTableOnly)
+{
+    dir_.Write("big.tvl", CaseBytes(With(kStart, {{3, "550000"}})));
+    struct Row {
+        const char* format;
+        const char* expected;
+    } rows[] = {{"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
+                {"json", "\"EV_p_nom\": \"16017.961\", \"EV_s_nom\": \"15986.618\""},
+                {"table", "16.017,961"}};
+    for (const Row& row : rows)
+        EXPECT_NE(Tervol({"rate", "--format", row.format, P("big.tvl")}).out.find(row.expected), std::string::npos)
+            << row.format;
+}
+
+TEST_F(Rate, ReportWritesThePageOfAComputedCaseOnly)
+{
+    std::vector<std::pair<std::string, std::string>> written;  // path, a value and a heading
+    const cli::Host host{kDanish, [&](const report::Tquickrptpage& page, const std::string& path) {
+                             written.emplace_back(path, page.Caption("Etpa_beregn") + " " + page.Caption("QRLabel1"));
+                             return true;
+                         }};
+    EXPECT_EQ(Tervol({"report", P("order.tvl"), "-o", P("a.pdf")}, host).status, 1);
+    EXPECT_EQ(Tervol({"report", P("start.tvl"), "-o", P("b.pdf"), "--lang", "en"}, host).status, 0);
+    const std::vector<std::pair<std::string, std::string>> expected{{P("b.pdf"), "33,0 Explanation"}};
+    EXPECT_EQ(written, expected);
+
+    const cli::Host failing{kDanish, [](const report::Tquickrptpage&, const std::string&) { return false; }};
+    const Outcome o = Tervol({"report", P("start.tvl"), "-o", P("c.pdf")}, failing);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tervol: " + P("c.pdf") + ": filen kan ikke skrives\n");
+}
+
+TEST_F(Rate, StudyCsvEqualsTheWindowsStudy)
+{
+    StartedForm window(kDanish);
+    window.platform.dialogAnswers = {P("start.tvl")};
+    window.Click(&app::TForm1::BitBtnHentSagClick);
+    for (const char* vary : {"EQ", "Etse"}) {
+        const study::Quantity q = *study::QuantityNamed(vary);
+        const std::string expected = study::Csv(study::Run(window.form, *study::DefaultRange(window.form, q)));
+        const Outcome o = Tervol({"study", P("start.tvl"), "--vary", vary, "--format", "csv"});
+        EXPECT_EQ(o.out, expected) << vary;
+        EXPECT_EQ(o.status, 0);
+    }
+    // The 100 % point of the default study is the start-up case.
+    EXPECT_NE(Tervol({"study", P("start.tvl"), "--format", "csv"})
+                  .out.find("\r\n55,ok,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n"),
+              std::string::npos);
+}
+
+TEST(CommandLine, UsageErrorsInBothLanguages)
+{
+    struct Row {
+        std::vector<std::string> args;
+        const char* english;
+        const char* danish;
+    } rows[] = {
+        {{"rate"}, "rate needs a case file", "rate kræver en sagsfil"},
+        {{"rate", "--format", "xml", "a"}, "invalid value 'xml' for --format", "ugyldig værdi 'xml' til --format"},
+        {{"rate", "a", "--lang"}, "--lang needs a value", "--lang kræver en værdi"},
+        {{"rate", "--vary", "EQ", "a"}, "--vary does not apply to rate", "--vary kan ikke bruges med rate"},
+        {{"report", "a"}, "report needs -o OUT.pdf", "report kræver -o UD.pdf"},
+        {{"study", "a", "b"}, "study takes one case file", "study tager én sagsfil"},
+        {{"study", "a", "--points", "1"},
+         "Number of points must be between 2 and 1000",
+         "Antal punkter skal være mellem 2 og 1000"},
+        {{"study", "a", "--from", "x"}, "invalid value 'x' for --from", "ugyldig værdi 'x' til --from"},
+        {{"--colour"}, "unknown option '--colour'", "ukendt tilvalg '--colour'"},
+        {{"rate", "-x", "a"}, "unknown option '-x'", "ukendt tilvalg '-x'"},
+        {{"a.tvl", "b.tvl"}, "unknown command 'a.tvl'", "ukendt kommando 'a.tvl'"},
+    };
+    for (const Row& row : rows) {
+        const Outcome o = Tervol(row.args);
+        EXPECT_EQ(o.status, 2) << row.english;
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err, std::string("tervol: ") + row.english + "\ntervol: " + row.danish +
+                             "\nTry 'tervol --help'. / Se 'tervol --help'.\n");
+    }
+}
+
+TEST(CommandLine, HelpAndVersion)
+{
+    EXPECT_EQ(Tervol({"--version"}).out, "tervol 1.2.0\n");
+    const Outcome help = Tervol({"rate", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.find("Usage:\n"), 0u);
+    EXPECT_NE(help.out.find("\nBrug:\n"), std::string::npos);
+}
+
+TEST(CommandLine, OnlyNoArgumentOrOneCaseStartsTheWindow)
+{
+    const std::pair<std::vector<std::string>, bool> rows[] = {
+        {{}, false},        {{"a.tvl"}, false}, {{"rate"}, true}, {{"study"}, true},
+        {{"report"}, true}, {{"--help"}, true}, {{"-x"}, true},   {{"a.tvl", "b.tvl"}, true},
+    };
+    for (const auto& [args, command] : rows)
+        EXPECT_EQ(cli::IsCommandLine(args), command) << args.size();
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The built program's commands on a machine without a display: no DISPLAY,
+# no QT_QPA_PLATFORM. Usage: program_test.sh TERVOL
+set -u
+prog=$1
+dir=$(mktemp -d "${TMPDIR:-/tmp}/tervol-cli-XXXXXX")
+trap 'rm -rf "$dir"' EXIT
+failed=0
+fail() { echo "FAILED: $*" >&2; failed=1; }
+# run LOCALE ARGS...: status in $status, output in $dir/out and $dir/err.
+run() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL="$1" LANG="$1" \
+        XDG_RUNTIME_DIR="$dir/runtime" "$prog" "${@:2}" >"$dir/out" 2>"$dir/err"
+    status=$?
+}
+mkdir -m 700 "$dir/runtime"
+
+# The start-up case as a Danish window saves it, with 55,5 kW in both states.
+printf '%s\r\n' Vand Vand 55,5 70 40 65 35 1 1 30,0 30,0 1,602 1,599 5,00 11,00 \
+    Vand Vand 55,5 73 63 30 33,0 40,0 33,0 0,560 0,824 1,199 1,451 5,78 9,52 >"$dir/komma.tvl"
+
+run C --version
+[[ $status == 0 && $(<"$dir/out") == "tervol 1.2.0" ]] || fail "--version: $status $(<"$dir/out")"
+
+# The locale's decimal separator reaches the calculation, as in the window.
+run da_DK.UTF-8 rate --format csv "$dir/komma.tvl"
+[[ $status == 0 && $(tail -n1 "$dir/out") == "$dir/komma.tvl,ok,Vand,Vand,\"55,5\",70,40,65,35,1,1,30.0,30.0,1.616,1.613,5.00,11.10,Vand,Vand,\"55,5\",73,63,30,33.0,40.0,33.0,0.560,0.824,1.210,1.465,5.78,9.60"$'\r' ]] ||
+    fail "rate in da_DK: $status $(cat "$dir/out" "$dir/err")"
+[[ ! -s $dir/err ]] || fail "rate wrote diagnostics for a computed case: $(<"$dir/err")"
+run C rate --format csv "$dir/komma.tvl"
+[[ $status == 1 && $(<"$dir/err") == "tervol: $dir/komma.tvl: '55,5' is not a valid floating point value." ]] ||
+    fail "rate in C: $status $(<"$dir/err")"
+
+# The report: one A4 page with the case's values, in the locale's form.
+run da_DK.UTF-8 report "$dir/komma.tvl" -o "$dir/report.pdf" --lang en
+[[ $status == 0 ]] || fail "report: $status $(<"$dir/err")"
+pdfinfo "$dir/report.pdf" >"$dir/info" 2>&1 || fail "report.pdf: $(<"$dir/info")"
+grep -qx 'Pages: *1' "$dir/info" || fail "report.pdf has not one page: $(<"$dir/info")"
+grep -qx 'Page size: *595 x 842 pts (A4)' "$dir/info" || fail "report.pdf is not A4: $(<"$dir/info")"
+pdftotext -layout "$dir/report.pdf" "$dir/report.txt"
+for row in 'Transferred heat +55,5 +kW +55,5 +kW' 'Primary outlet temperature +40 +°C +33,0 +°C' \
+    'Primary flow +1,616 +m3/h +1,210 +m3/h' 'UA overall heat transfer coefficient +11,10 +kW/°C +9,60 +kW/°C'; do
+    grep -Eq "$row" "$dir/report.txt" || fail "the report has no row /$row/: $(<"$dir/report.txt")"
+done
+
+# A calculation that stops writes no report.
+run C report "$dir/komma.tvl" -o "$dir/stopped.pdf"
+[[ $status == 1 && ! -e $dir/stopped.pdf ]] || fail "a stopped calculation: $status, $(ls "$dir")"
+
+run C report "$dir/komma.tvl"
+[[ $status == 2 && ! -s $dir/out ]] || fail "report without -o: $status"
+
+exit $failed

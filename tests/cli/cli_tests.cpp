@@ -236,6 +236,27 @@ TEST_F(Rate, StudyCsvEqualsTheWindowsStudy)
               std::string::npos);
 }
 
+// `tervol CASE`: the window loads it as "Hent sag" would, and saving offers
+// its name, also when it could not be read.
+TEST_F(Rate, CaseNamedAtStartUp)
+{
+    for (const char* name : {"start.tvl", "missing.tvl"}) {
+        StartedForm window(kDanish);
+        window.form.Dispatch([&] { window.form.OpenCase(P(name)); });
+        window.Click(&app::TForm1::BitBtnGemSomClick);  // cancelled
+        EXPECT_EQ(window.platform.dialogOffers, std::vector<std::string>{P(name)});
+        if (name == std::string("start.tvl")) {
+            const auto texts = window.form.CaseTexts();
+            EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.end()), kStart);
+            EXPECT_TRUE(window.platform.boxes.empty());
+        } else {
+            const std::vector<RecordingPlatform::Box> expected{{"errorbox", "File not found."}};
+            EXPECT_EQ(window.platform.boxes, expected);
+            EXPECT_EQ(window.form.Text(app::Field::EQ_nom), "55");  // nothing loaded
+        }
+    }
+}
+
 TEST(CommandLine, UsageErrorsInBothLanguages)
 {
     struct Row {

@@ -25,6 +25,11 @@ struct LanguageTable {
 extern const LanguageTable kDanish;
 extern const LanguageTable kEnglish;
 
+// What a screen reader calls the flags, in either language: each language by
+// its own name, so a listener lost in the other one still finds the way back.
+inline constexpr std::string_view kDanishFlagName = "Dansk";
+inline constexpr std::string_view kUnionFlagName = "English";
+
 // Language, row captions, list items, the recorded list positions, group and
 // button captions, then the report's captions; always all of them, in this
 // order.

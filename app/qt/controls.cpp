@@ -1,5 +1,6 @@
 #include "app/qt/controls.h"
 
+#include "app/language.h"
 #include "app/qt/commandbuttons.h"
 #include "app/qt/groupframe.h"
 #include "app/qt/icons.h"
@@ -94,6 +95,9 @@ private:
             row.edit->setGeometry(rect);
             break;
         }
+        // The label relation this gives is how a screen reader names a list
+        // on Linux, where Qt names the list itself after its shown text.
+        row.label->setBuddy(row.list ? static_cast<QWidget*>(row.list) : row.edit);
     }
 
     void Add(Button button)
@@ -114,6 +118,7 @@ private:
         b->setObjectName(danish ? QStringLiteral("BitBtnDK") : QStringLiteral("BitBtnUK"));
         b->setIcon(danish ? DanishFlag() : UnionFlag());
         b->setIconSize(layout::kFlagPictureSize);
+        b->setAccessibleName(Name(danish ? kDanishFlagName : kUnionFlagName));
         b->setGeometry(danish ? layout::kDanishFlagRect : layout::kUnionFlagRect);
         b->setAutoDefault(false);
         (danish ? c_.danishFlag : c_.unionFlag) = b;

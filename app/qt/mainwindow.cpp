@@ -24,6 +24,12 @@ namespace {
 
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 
+// A field is announced by its row caption (Qt would take its group's title, or
+// a list's shown text), and so is its label. The blanks that align captions
+// on screen (doubled before a unit, trailing) mean nothing to a listener and
+// would show as empty cells on a braille line, so they are left out.
+void SetSpokenName(QWidget& widget, const QString& caption) { widget.setAccessibleName(caption.simplified()); }
+
 }  // namespace
 
 MainWindow::MainWindow(TForm1& form, QtPlatform& platform) : form_(form), platform_(platform)
@@ -117,6 +123,13 @@ void MainWindow::Sync()
             row.caption = caption;
             row.label->setText(LabelText(*row.label, info.field, caption));
             PlaceLabel(row.label, info.field);
+            SetSpokenName(*row.label, caption);
+            if (row.list) {
+                SetSpokenName(*row.list, caption);
+                SetSpokenName(*row.list->lineEdit(), caption);  // the part that has the focus
+            } else {
+                SetSpokenName(*row.edit, caption);
+            }
         }
         if (row.list) {
             SyncList(info.field, *row.list);
@@ -126,8 +139,11 @@ void MainWindow::Sync()
         }
     }
     for (const GroupInfo& g : Groups())
-        if (const QString title = FromModel(form_.GroupCaption(g.group)); c_.groups[Index(g.group)]->title() != title)
+        if (const QString title = FromModel(form_.GroupCaption(g.group)); c_.groups[Index(g.group)]->title() != title) {
             c_.groups[Index(g.group)]->setTitle(title);
+            // Otherwise a result group is announced by the title of the group around it.
+            SetSpokenName(*c_.groups[Index(g.group)], title);
+        }
     for (const ButtonInfo& b : Buttons())
         if (const QString text = FromModel(form_.ButtonCaption(b.button)); c_.buttons[Index(b.button)]->text() != text)
             c_.buttons[Index(b.button)]->setText(text);

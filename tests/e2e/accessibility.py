@@ -1,0 +1,202 @@
+"""What a screen reader finds in the running Tervol, read over the real
+accessibility bus (AT-SPI) with pyatspi.
+
+    accessibility.py names DK|UK      every control's role and name
+    accessibility.py order            focusable controls in reading order,
+                                      then where Tab really moves the focus
+
+Exit status 0 when all is as expected; each difference is printed.
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+WINDOW = "Tervol Program ver. 1.2"
+
+# Spoken names are the row captions as a listener hears them: the aligning
+# blanks of the window's captions (two before a unit, a trailing one) are not
+# part of the name.
+ROWS = {
+    "DK": {
+        "medium": ["Primær flow", "Sekundær flow"],
+        "nominal": ["Effekt [kW]", "Primær temp. frem [°C]", "Primær temp. retur [°C]",
+                    "Kold sekundær ind [°C]", "Varm sekundær ud [°C]", "Primær tryktab i [bar]",
+                    "Sekundær tryktab i [bar]"],
+        "nominal results": ["Temp. differens primær [°C]", "Temp. differens sekundær [°C]",
+                            "Primær vandflow [m3/h]", "Sekundær vandflow [m3/h]",
+                            "Logaritmisk middeltemp. [°C]", "Varmeoverføringsevne [kW/°C]"],
+        "actual": ["Effekt [kW]", "Primær temp. frem [°C]", "Kold sekundær ind [°C]",
+                   "Varm sekundær ud [°C]"],
+        "actual results": ["Primær temp. retur [°C]", "Temp. differens primær [°C]",
+                           "Temp. differens sekundær [°C]", "Primær tryktab i [bar]",
+                           "Sekundær tryktab i [bar]", "Primær vandflow [m3/h]",
+                           "Sekundær vandflow [m3/h]", "Logaritmisk middeltemp. [°C]",
+                           "Varmeoverføringsevne [kW/°C]"],
+        "groups": ["Beregning af nominel tilstand", "Beregning af aktuel tilstand", "Resultat", "Resultat"],
+        "buttons": ["Beregn Nominel", "Beregn Aktuel", "Udskriv", "Luk", "Hent sag", "Gem som", "Hjælp",
+                    "Dellast"],
+    },
+    "UK": {
+        "medium": ["Primary fluid (water or antifreeze 40 %)", "Secondary fluid (water or antifreeze)"],
+        "nominal": ["Transferred heat (kW)", "Primary inlet temperature °C", "Primary outlet temperature °C",
+                    "Secondary inlet temperature °C", "Secondary outlet temperature °C",
+                    "Pressure loss primary side (bars)", "Pressure loss secondary side (bars)"],
+        "nominal results": ["Primary cooling off (K)", "Secondary heating up (K)", "Primary flow (m3/h)",
+                            "Secondary flow (m3/h)", "Logaritmic temperature difference (K)",
+                            "UA overall heat transfer coefficient (kW/K)"],
+        "actual": ["Transferred heat (kW)", "Primary inlet temperature °C", "Secondary inlet temperature °C",
+                   "Secondary outlet temperature °C"],
+        "actual results": ["Primary outlet temperature °C", "Primary cooling off (K)", "Secondary heating up (K)",
+                           "Pressure loss primary side (bars)", "Pressure loss secondary side (bars)",
+                           "Primary flow (m3/h)", "Secondary flow (m3/h)",
+                           "Logaritmic temperature difference (K)",
+                           "UA overall heat transfer coefficient (kW/K)"],
+        "groups": ["Definition of nominal conditions", "Definition of actual conditions", "Calculation results",
+                   "Calculation results"],
+        "buttons": ["Calculate nominal", "Calculate actual", "Print", "Close", "Open", "Save as", "Help",
+                    "Part load"],
+    },
+}
+FLAGS = ["Dansk", "English"]
+
+
+def expected_names(language):
+    """(role, name) of every control in reading order: the window's children
+    in their order, each group's rows before the group inside it."""
+    r = ROWS[language]
+    nominal_1, actual_1, results_1, results_2 = r["groups"]
+    beregn_nom, beregn_akt, udskriv, luk, hent, gem, hjaelp, dellast = r["buttons"]
+    lists = [("combo box", name) for name in r["medium"]]
+    return ([("panel", actual_1)] + lists + [("text", n) for n in r["actual"]]
+            + [("panel", results_2)] + [("text (read-only)", n) for n in r["actual results"]]
+            + [("push button", n) for n in (beregn_nom, beregn_akt, udskriv, luk)]
+            + [("panel", nominal_1)] + lists + [("text", n) for n in r["nominal"]]
+            + [("panel", results_1)] + [("text (read-only)", n) for n in r["nominal results"]]
+            + [("push button", n) for n in FLAGS + [hent, gem, hjaelp, dellast]])
+
+
+# The focus order the window's tab order gives, in Danish, as a listener
+# hears it: the actual group's fields, four commands, the nominal group's
+# fields, the flags, the file commands, help and part load.
+TAB_ORDER = (ROWS["DK"]["medium"] + ROWS["DK"]["actual"]
+             + ["Beregn Nominel", "Beregn Aktuel", "Udskriv", "Luk"]
+             + ROWS["DK"]["medium"] + ROWS["DK"]["nominal"]
+             + FLAGS + ["Hent sag", "Gem som", "Hjælp", "Dellast"])
+
+
+def main_window(deadline=15):
+    end = time.monotonic() + deadline
+    while True:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is None:
+                continue
+            for window in app:
+                if window is not None and window.name == WINDOW:
+                    return window
+        if time.monotonic() > end:
+            sys.exit(f"accessibility: no window \"{WINDOW}\" on the accessibility bus")
+        time.sleep(0.2)
+
+
+def controls(node):
+    """The window's controls in reading order (depth first); the parts of a
+    list (its edit line and drop-down) belong to the list, labels are not
+    controls."""
+    for child in node:
+        if child is None:
+            continue
+        role = child.getRoleName()
+        if role == "label":
+            continue
+        yield child
+        if role != "combo box":
+            yield from controls(child)
+
+
+def spoken(control):
+    """The name a screen reader gives a control. Qt names a list on Linux
+    after its shown text and leaves its caption to the label relation (the
+    row's label first, then Qt adds the group); the list's edit line, which
+    takes the focus, carries the caption itself."""
+    if control.getRoleName() != "combo box":
+        return control.name
+    labels = [relation.getTarget(i).name for relation in control.getRelationSet()
+              if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+              for i in range(relation.getNTargets())]
+    edit_lines = [part.name for part in control if part is not None and part.getRoleName() == "text"]
+    if labels and edit_lines == labels[:1]:
+        return labels[0]
+    return f"labelled by {labels}, edit line {edit_lines}"
+
+
+def role(control):
+    """Input fields and result fields are both text, told apart by whether
+    the user can edit them."""
+    name = control.getRoleName()
+    if name == "text" and control.getState().contains(pyatspi.STATE_READ_ONLY):
+        return "text (read-only)"
+    return name
+
+
+def focusable(node):
+    return node.getState().contains(pyatspi.STATE_FOCUSABLE)
+
+
+def focused(window):
+    for control in controls(window):
+        if control.getState().contains(pyatspi.STATE_FOCUSED):
+            return control
+        if control.getRoleName() == "combo box":
+            for part in control:
+                if part is not None and part.getState().contains(pyatspi.STATE_FOCUSED):
+                    return control
+    return None
+
+
+def compare(what, expected, found):
+    if expected == found:
+        return 0
+    print(f"accessibility: {what} differs", file=sys.stderr)
+    for i in range(max(len(expected), len(found))):
+        e = expected[i] if i < len(expected) else "(none)"
+        f = found[i] if i < len(found) else "(none)"
+        print(f"  {'  ' if e == f else '! '}{i:2}: expected {e!r:60} found {f!r}", file=sys.stderr)
+    return 1
+
+
+def check_names(language):
+    window = main_window()
+    found = [(role(c), spoken(c)) for c in controls(window)]
+    return compare(f"names in {language}", expected_names(language), found)
+
+
+def check_order():
+    window = main_window()
+    failures = compare("reading order of the focusable controls", TAB_ORDER,
+                       [spoken(c) for c in controls(window) if focusable(c)])
+    # The real focus, moved by the Tab key, starting from the first control.
+    visited = []
+    for step in range(len(TAB_ORDER)):
+        if step:
+            subprocess.run(["xdotool", "key", "Tab"], check=True, timeout=10)
+        expected = TAB_ORDER[step]
+        end = time.monotonic() + 3
+        while True:
+            now = focused(window)
+            name = spoken(now) if now is not None else "(nothing focused)"
+            if name == expected or time.monotonic() > end:
+                break
+            time.sleep(0.05)
+        visited.append(name)
+    return failures + compare("focus moved by Tab", TAB_ORDER, visited)
+
+
+if __name__ == "__main__":
+    if sys.argv[1:2] == ["names"] and len(sys.argv) == 3 and sys.argv[2] in ROWS:
+        sys.exit(check_names(sys.argv[2]))
+    if sys.argv[1:] == ["order"]:
+        sys.exit(check_order())
+    sys.exit(__doc__)

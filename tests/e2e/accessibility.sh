@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# What a screen reader hears: the real program on the real accessibility bus
+# (AT-SPI, in a D-Bus session of this test's own), walked by accessibility.py
+# in both languages, the language switched by clicking the flags.
+if [[ -z ${TERVOL_A11Y_SESSION:-} ]]; then
+    # The bus launcher puts its socket in the runtime folder; a private one
+    # keeps parallel runs apart.
+    runtime=$(mktemp -d "${TMPDIR:-/tmp}/tervol-a11y-XXXXXX")
+    TERVOL_A11Y_SESSION=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "${BASH_SOURCE[0]}" "$@"
+    status=$?
+    rm -rf "$runtime"
+    exit $status
+fi
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+walker=(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessibility.py")
+
+# Started before the program, so that Qt finds the accessibility bus at once.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+    fail "no accessibility bus"
+# Qt leaves accessibility off unless a screen reader has asked for it.
+cat >"$dir/tervol" <<EOF
+#!/bin/sh
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$prog" "\$@"
+EOF
+chmod +x "$dir/tervol"
+prog=$dir/tervol
+
+start C
+step "reading order and tab order"
+xdo windowfocus --sync "$main"
+"${walker[@]}" order || fail "reading order or Tab order differs from the tab order"
+step "names in Danish"
+"${walker[@]}" names DK || fail "Danish names"
+click "the Union flag" "$UnionFlag"
+step "names in English"
+"${walker[@]}" names UK || fail "English names"
+click "the Danish flag" "$DanishFlag"
+step "names in Danish again"
+"${walker[@]}" names DK || fail "Danish names after the switch back"
+quit Escape Escape
+step "all passed"

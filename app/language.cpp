@@ -4,6 +4,7 @@
 #include "report/quickrptpage.h"
 
 #include <string>
+#include <utility>
 
 namespace app {
 
@@ -76,10 +77,18 @@ void SwitchLanguage(TForm1& form, const LanguageTable& t)
         for (int item = 0; item < 2; ++item)
             form.SetItem(list, item, std::string(t.items[item]));
     // After the items, so that each list shows its item in the new language.
-    form.SetItemIndex(Field::Primery, form.PrimeryIndex());
-    form.SetItemIndex(Field::Sekundery, form.SekunderyIndex());
-    form.SetItemIndex(Field::primery1, form.Primery1Index());
-    form.SetItemIndex(Field::Sekundery1, form.Sekundery1Index());
+    // A list restored to no selection shows no text: what it showed may name
+    // water while the calculation, finding no position, takes the mixture;
+    // empty, it makes the presence check ask for a medium.
+    const std::pair<Field, int> restored[] = {{Field::Primery, form.PrimeryIndex()},
+                                              {Field::Sekundery, form.SekunderyIndex()},
+                                              {Field::primery1, form.Primery1Index()},
+                                              {Field::Sekundery1, form.Sekundery1Index()}};
+    for (const auto& [list, position] : restored) {
+        form.SetItemIndex(list, position);
+        if (position < 0)
+            form.SetText(list, {});
+    }
     for (const GroupInfo& g : Groups())
         form.SetGroupCaption(g.group, std::string(t.groups[Index(g.group)]));
     for (const auto& [button, caption] : t.buttons)

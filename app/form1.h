@@ -105,7 +105,8 @@ public:
     // "Hent sag" without its dialog, for a case named when the program starts.
     void OpenCase(const std::string& path);
     // The key handler of an input field (EQ_nomKeyPress ... EtseKeyPress are
-    // this one for their field): sets the key to 0 to drop it.
+    // this one for their field): sets the key to 0 to drop it, or to the
+    // character the field takes instead.
     void KeyPress(Field input, char32_t& key) const;
 
     // Runs a handler; a failure it leaves unhandled ends it there and is

@@ -19,24 +19,39 @@ void NumericKeyFilter::Watch(QLineEdit* edit, Field field)
     edit->installEventFilter(this);
 }
 
-std::optional<char32_t> NumericKeyFilter::TypedCharacter(const QKeyEvent& event)
+namespace {
+
+// Types one character into the field as a key press of its own, which passes
+// the filter like any other.
+void SendKey(QObject* target, char32_t c, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent press(QEvent::KeyPress, c == 8 ? Qt::Key_Backspace : Qt::Key_unknown, modifiers,
+                    QString::fromUcs4(&c, 1));
+    QCoreApplication::sendEvent(target, &press);
+}
+
+}  // namespace
+
+std::u32string NumericKeyFilter::TypedText(const QKeyEvent& event)
 {
     switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete: return std::nullopt;
+    case Qt::Key_Delete: return {};
     default: break;
     }
-    const std::u32string text = event.text().toStdU32String();
-    if (text.size() != 1 || text.front() == U'\x7f')
-        return std::nullopt;
-    return text.front();
+    std::u32string text = event.text().toStdU32String();
+    if (text == U"\x7f")
+        return {};
+    return text;
 }
 
-bool NumericKeyFilter::Drops(Field field, char32_t key) const
+std::optional<char32_t> NumericKeyFilter::Kept(Field field, char32_t key) const
 {
     handler_(field, key);
-    return key == 0;
+    if (key == 0)
+        return std::nullopt;
+    return key;
 }
 
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
@@ -44,15 +59,34 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
     const auto found = fields_.constFind(watched);
     if (found == fields_.cend())
         return false;
-    if (event->type() == QEvent::KeyPress) {
-        // A control character such as Ctrl+V's 22 is dropped here, before the
-        // field's own shortcut handling would paste.
-        const auto key = TypedCharacter(*static_cast<QKeyEvent*>(event));
-        return key && Drops(*found, *key);
-    }
+    // A control character such as Ctrl+V's 22 is dropped here, before the
+    // field's own shortcut handling would paste.
+    if (event->type() == QEvent::KeyPress)
+        return FilterKey(watched, *found, *static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::InputMethod)
         return FilterCommit(watched, *found, *static_cast<QInputMethodEvent*>(event));
     return false;
+}
+
+bool NumericKeyFilter::FilterKey(QObject* target, Field field, const QKeyEvent& event)
+{
+    const std::u32string typed = TypedText(event);
+    if (typed.empty())
+        return false;
+    if (typed.size() > 1) {
+        // Several characters in one event (key compression, some layouts):
+        // one key press per character, so that each is judged against the
+        // text the ones before it left.
+        for (const char32_t c : typed)
+            SendKey(target, c, event.modifiers());
+        return true;
+    }
+    const auto kept = Kept(field, typed.front());
+    if (kept == typed.front())
+        return false;
+    if (kept)
+        SendKey(target, *kept, event.modifiers());
+    return true;
 }
 
 bool NumericKeyFilter::FilterCommit(QObject* target, Field field, const QInputMethodEvent& event)
@@ -61,11 +95,15 @@ bool NumericKeyFilter::FilterCommit(QObject* target, Field field, const QInputMe
     if (chars.empty())
         return false;
     if (chars.size() == 1) {
-        if (!Drops(field, chars.front()))
+        const auto kept = Kept(field, chars.front());
+        if (kept == chars.front())
             return false;
-        if (!event.preeditString().isEmpty() || !event.attributes().isEmpty()) {
-            // Keep the composition going without the refused character.
+        if (kept || !event.preeditString().isEmpty() || !event.attributes().isEmpty()) {
+            // Keep the composition going without the refused character, or
+            // with the one the field takes instead.
             QInputMethodEvent rest(event.preeditString(), event.attributes());
+            if (kept)
+                rest.setCommitString(QString::fromUcs4(&*kept, 1), event.replacementStart(), event.replacementLength());
             QCoreApplication::sendEvent(target, &rest);
         }
         return true;

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 class QKeyEvent;
 class QInputMethodEvent;
@@ -18,21 +19,25 @@ namespace app::qt {
 
 class NumericKeyFilter : public QObject {
 public:
-    // Leaves the key as it is, or sets it to 0 to drop it.
+    // Leaves the key as it is, sets it to 0 to drop it, or to the character
+    // the field takes instead.
     using KeyHandler = std::function<void(Field field, char32_t& key)>;
 
     NumericKeyFilter(KeyHandler handler, QObject* parent);
     void Watch(QLineEdit* edit, Field field);
 
-    // The character a key press types, if it types one. Tab and Delete carry
-    // text too but move the focus or edit, so they are left alone.
-    static std::optional<char32_t> TypedCharacter(const QKeyEvent& event);
+    // The characters a key press types, none if it types none. Tab and
+    // Delete carry text too but move the focus or edit, so they are left
+    // alone.
+    static std::u32string TypedText(const QKeyEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool Drops(Field field, char32_t key) const;
+    // The character the field takes for the key, nothing when it is dropped.
+    std::optional<char32_t> Kept(Field field, char32_t key) const;
+    bool FilterKey(QObject* target, Field field, const QKeyEvent& event);
     bool FilterCommit(QObject* target, Field field, const QInputMethodEvent& event);
 
     KeyHandler handler_;

@@ -84,18 +84,27 @@ TEST_F(WindowTest, TabFromEtseLandsOnBeregnNominel)
 
 TEST_F(WindowTest, KeyFilter)
 {
-    // decimal separator, start text, key (none: typed as text), its text, result
+    // decimal separator, start text, key (none: typed as text, one key per
+    // character), its text, result
     const std::tuple<const char*, const char*, Qt::Key, const char*, const char*> cases[] = {
         {".", "", {}, "12.5", "12.5"},
         {".", "7", {}, "-", "7"},
         {".", "7", {}, "eE", "7"},
         {".", "7", {}, " ", "7"},
-        {".", "1.5", {}, ".", "1.5"},  // a second separator
-        {".", "1", {}, ",", "1"},
+        {".", "1.5", {}, ".", "1.5"},   // a second separator
+        {".", "", {}, "0,25", "0.25"},  // the other mark stands for the separator
+        {".", "1.5", {}, ",", "1.5"},   // ... but never for a second one
         {",", "1", {}, ",5", "1,5"},
-        {",", "1", {}, ".", "1"},  // both roles
+        {",", "", {}, "0.20", "0,20"},  // both roles
+        {",", "1,5", {}, ".", "1,5"},
+        {"\u066b", "", {}, "1,5.", "1\u066b5"},  // a separator of two bytes
         {".", "12", Qt::Key_V, "\x16", "12"},
         {".", "12", Qt::Key_Backspace, "\b", "1"},  // as X11 sends them
+        // One event carrying several characters (key compression): each is
+        // judged against the text the ones before it left.
+        {".", "", Qt::Key_unknown, "1.5.x2", "1.52"},
+        {".", "", Qt::Key_unknown, "0,2,5", "0.25"},
+        {",", "7", Qt::Key_unknown, "-1e3 ", "713"},
     };
     QGuiApplication::clipboard()->setText("9");
     QLineEdit* edit = Edit(Field::EQ_nom);

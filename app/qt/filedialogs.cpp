@@ -3,9 +3,16 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace app::qt {
+
+namespace {
+
+const QString kSuffix = QStringLiteral("tvl");
+
+}  // namespace
 
 QFileDialog& CaseFileDialog::Dialog(QWidget* parent)
 {
@@ -20,9 +27,9 @@ QFileDialog& CaseFileDialog::Dialog(QWidget* parent)
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setNameFilters({QStringLiteral("veksler (*.tvl)"), QStringLiteral("alle (*)")});
     d.selectNameFilter(QStringLiteral("veksler (*.tvl)"));
-    // A suffix with a wildcard would end up in the name ("case.*.h").
-    d.setDefaultSuffix(QStringLiteral("tvl"));
     if (purpose_ == Purpose::Save) {
+        // A suffix with a wildcard would end up in the name ("case.*.h").
+        d.setDefaultSuffix(kSuffix);
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setFileMode(QFileDialog::AnyFile);
         d.setOption(QFileDialog::DontConfirmOverwrite);
@@ -48,7 +55,12 @@ std::optional<std::string> CaseFileDialog::Run(QWidget* parent, const std::strin
     const QStringList files = d.selectedFiles();
     if (files.isEmpty())
         return std::nullopt;
-    return files.first().toStdString();
+    QString name = files.first();
+    // The dialog's own default suffix would turn an existing "case" into
+    // "case.tvl"; a name that exists is opened as typed.
+    if (purpose_ == Purpose::Open && !QFileInfo::exists(name) && !QFileInfo(name).fileName().contains(u'.'))
+        name += u'.' + kSuffix;
+    return name.toStdString();
 }
 
 }  // namespace app::qt

@@ -71,9 +71,17 @@ void MainWindow::Bind()
             connect(row.edit, &QLineEdit::textEdited, this, typed);
             keyFilter_->Watch(row.edit, field);
         } else if (info.kind == FieldKind::MediumList) {
-            connect(row.list, &QComboBox::activated, this,
-                    [this, field](int item) { Run([&] { form_.ChooseItem(field, item); }); });
-            connect(row.list->lineEdit(), &QLineEdit::textEdited, this, typed);
+            connect(row.list, &QComboBox::activated, this, [this, field, box = row.list](int item) {
+                Run([&] { form_.ChooseItem(field, item); });
+                // The box wrote the picked text itself, with the cursor at its end.
+                box->lineEdit()->home(false);
+            });
+            connect(row.list->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, typed, box = row.list](const QString& text) {
+                        typingInto_ = box;
+                        typed(text);
+                        typingInto_ = nullptr;
+                    });
         }
     }
     for (const CommandButton& row : kCommandButtons)
@@ -156,22 +164,28 @@ void MainWindow::SyncList(Field field, QComboBox& box)
     QLineEdit& edit = *box.lineEdit();
     const QSignalBlocker editBlocker(&edit);
     const QString text = FromModel(form_.Text(field));
+    const int cursor = edit.cursorPosition();
+    bool rewritten = false;
     for (int item = 0; item < 2; ++item)
-        if (const QString itemText = FromModel(form_.Item(field, item)); box.itemText(item) != itemText)
+        if (const QString itemText = FromModel(form_.Item(field, item)); box.itemText(item) != itemText) {
             box.setItemText(item, itemText);
-    if (const int position = form_.ItemIndex(field); box.currentIndex() != position) {
-        // Selecting rewrites the edit text; when the user's typing selected
-        // the item, put the typed text and the cursor back.
-        const int cursor = edit.cursorPosition();
-        const bool typed = edit.text() == text;
-        box.setCurrentIndex(position);
-        if (typed && edit.text() != text) {
-            edit.setText(text);
-            edit.setCursorPosition(cursor);
+            rewritten = true;
         }
+    // Selecting rewrites the edit text with the item's; the model's own text
+    // (as typed, say in other letter case) is put back below.
+    if (const int position = form_.ItemIndex(field); box.currentIndex() != position) {
+        box.setCurrentIndex(position);
+        rewritten = true;
     }
-    if (edit.text() != text)
+    if (edit.text() != text) {
         edit.setText(text);
+        rewritten = true;
+    }
+    // Only while the user types does the view follow the cursor; a text the
+    // program wrote is shown from its first character, as a classic list
+    // shows it, not scrolled to its end.
+    if (rewritten)
+        edit.setCursorPosition(typingInto_ == &box ? cursor : 0);
 }
 
 }  // namespace app::qt

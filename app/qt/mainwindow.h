@@ -42,6 +42,8 @@ private:
     QtPlatform& platform_;
     Controls c_;
     NumericKeyFilter* keyFilter_ = nullptr;
+    // The list whose text the user's typing is changing, while it does.
+    const QComboBox* typingInto_ = nullptr;
 };
 
 }  // namespace app::qt

@@ -33,17 +33,6 @@ std::string InLanguage(const std::string& language, const calc::MessageText& tex
     return std::string(language == "UK" ? text.english : text.danish);
 }
 
-std::string Joined(const std::vector<std::string>& texts, std::string_view separator)
-{
-    std::string out;
-    for (const std::string& t : texts) {
-        if (!out.empty())
-            out += separator;
-        out += t;
-    }
-    return out;
-}
-
 std::string Replaced(std::string text, std::string_view from, std::string_view to)
 {
     if (from.empty() || from == to)
@@ -180,6 +169,17 @@ Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
         }
     }
     return study;
+}
+
+std::string Joined(const std::vector<std::string>& texts, std::string_view separator)
+{
+    std::string out;
+    for (const std::string& t : texts) {
+        if (!out.empty())
+            out += separator;
+        out += t;
+    }
+    return out;
 }
 
 std::string PlainNumber(const std::string& text, const calc::NumberFormat& format)

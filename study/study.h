@@ -90,6 +90,9 @@ inline constexpr calc::MessageText kPointsOutOfRange{"Antal punkter skal være m
 
 // ---- the study as text
 
+// The texts with the separator between them.
+std::string Joined(const std::vector<std::string>& texts, std::string_view separator);
+
 // The texts of a number the calculation wrote, with "." as decimal separator
 // and no thousands separator.
 std::string PlainNumber(const std::string& text, const calc::NumberFormat& format);

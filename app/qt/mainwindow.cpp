@@ -35,6 +35,7 @@ void SetSpokenName(QWidget& widget, const QString& caption) { widget.setAccessib
 MainWindow::MainWindow(TForm1& form, QtPlatform& platform) : form_(form), platform_(platform)
 {
     platform.SetWindow(this);
+    platform.SetForm(&form);
     setFont(WindowFont());
     setPalette(WindowPalette(palette()));
     setAutoFillBackground(true);

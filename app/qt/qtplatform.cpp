@@ -55,7 +55,21 @@ void QtPlatform::SetHelpLanguage(const std::string& language)
         help_->SetLanguage(language);
 }
 
-void QtPlatform::ShowPartLoadStudy() {}
+void QtPlatform::ShowPartLoadStudy()
+{
+    if (!form_)
+        return;
+    if (!study_)
+        study_ = new StudyWindow(*form_, window_);
+    // Opened anew, it starts from the main window's texts as they are now;
+    // already open, it keeps the user's range.
+    if (!study_->isVisible()) {
+        study_->Reset();
+        study_->show();
+    }
+    study_->raise();
+    study_->activateWindow();
+}
 
 void QtPlatform::CloseWindow()
 {

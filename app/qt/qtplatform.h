@@ -5,6 +5,7 @@
 #include "app/platform.h"
 #include "app/qt/filedialogs.h"
 #include "app/qt/helpwindow.h"
+#include "app/qt/studywindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -36,7 +37,8 @@ public:
     HelpWindow* helpWindow() const { return help_; }
     // The part-load study window of the model given here, created at the
     // first call and raised at every later one.
-    void SetForm(const TForm1* form) { form_ = form; }
+    void SetForm(TForm1* form) { form_ = form; }
+    StudyWindow* studyWindow() const { return study_; }
     void ShowPartLoadStudy() override;
     void CloseWindow() override;
 
@@ -46,9 +48,10 @@ private:
     void Reactivate();
 
     QPointer<QWidget> window_;
+    TForm1* form_ = nullptr;
+    QPointer<StudyWindow> study_;
     QPointer<HelpWindow> help_;
     std::string helpLanguage_ = "DK";
-    const TForm1* form_ = nullptr;
     CaseFileDialog openDialog_{CaseFileDialog::Purpose::Open};
     CaseFileDialog saveDialog_{CaseFileDialog::Purpose::Save};
 };

@@ -1,0 +1,223 @@
+#include "app/qt/studypage.h"
+
+#include "report/qt/report_print.h"
+
+#include <QChart>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace app::qt {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+
+void Fit(QValueAxis& axis, double low, double high)
+{
+    if (low > high)
+        return;
+    if (low == high)
+        low -= 1, high += 1;
+    axis.setRange(low, high);
+    axis.applyNiceNumbers();
+}
+
+}  // namespace
+
+void FillStudyChart(QChart& chart, const study::Study& study, const ChartCaptions& captions)
+{
+    chart.removeAllSeries();
+    for (QAbstractAxis* axis : chart.axes())
+        chart.removeAxis(axis), delete axis;
+
+    auto* temperature = new QLineSeries;
+    auto* flow = new QLineSeries;
+    temperature->setName(captions.returnTemperature);
+    flow->setName(captions.primaryFlow);
+    // Markers show where the points are, also where a failed one is left out.
+    temperature->setPointsVisible(true);
+    flow->setPointsVisible(true);
+    double xLow = INFINITY, xHigh = -INFINITY, tLow = INFINITY, tHigh = -INFINITY, vLow = INFINITY, vHigh = -INFINITY;
+    for (const study::Point& p : study.points) {
+        xLow = std::min(xLow, p.value), xHigh = std::max(xHigh, p.value);
+        if (!p.ok())
+            continue;
+        const calc::ActualValues& v = p.result->values;
+        temperature->append(p.value, v.tpa);
+        flow->append(p.value, v.Vp);
+        tLow = std::min(tLow, v.tpa), tHigh = std::max(tHigh, v.tpa);
+        vLow = std::min(vLow, v.Vp), vHigh = std::max(vHigh, v.Vp);
+    }
+    chart.addSeries(temperature);
+    chart.addSeries(flow);
+
+    auto* x = new QValueAxis;
+    auto* left = new QValueAxis;
+    auto* right = new QValueAxis;
+    x->setTitleText(captions.varied);
+    left->setTitleText(captions.returnTemperature);
+    right->setTitleText(captions.primaryFlow);
+    Fit(*x, xLow, xHigh);
+    Fit(*left, tLow, tHigh);
+    Fit(*right, std::min(vLow, 0.0), vHigh);
+    x->setLabelFormat(QStringLiteral("%g"));
+    left->setLabelFormat(QStringLiteral("%g"));
+    right->setLabelFormat(QStringLiteral("%g"));
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(left, Qt::AlignLeft);
+    chart.addAxis(right, Qt::AlignRight);
+    temperature->attachAxis(x);
+    temperature->attachAxis(left);
+    flow->attachAxis(x);
+    flow->attachAxis(right);
+    // Each value axis in its line's colour, so the reader knows which is which.
+    left->setLinePenColor(temperature->color());
+    left->setLabelsColor(temperature->color());
+    right->setLinePenColor(flow->color());
+    right->setLabelsColor(flow->color());
+    chart.legend()->setAlignment(Qt::AlignBottom);
+}
+
+std::vector<int> RowsShown(int rowCount, int capacity)
+{
+    std::vector<int> rows;
+    if (rowCount <= capacity) {
+        for (int i = 0; i < rowCount; ++i)
+            rows.push_back(i);
+        return rows;
+    }
+    for (int k = 0; k < capacity; ++k)
+        rows.push_back(int(std::lround(double(k) * (rowCount - 1) / (capacity - 1))));
+    return rows;
+}
+
+void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study& study, const ChartCaptions& captions)
+{
+    if (!painter.isActive() || painter.device() == nullptr)
+        return;
+    report::RegisterReportFontSubstitutes();
+    const QPaintDevice& device = *painter.device();
+    const double sx = device.logicalDpiX() / kMmPerInch, sy = device.logicalDpiY() / kMmPerInch;
+    const auto mm = [&](double x, double y, double w, double h) { return QRectF(x * sx, y * sy, w * sx, h * sy); };
+    const auto font = [&](double points, bool bold = false) {
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        return QFont(f, &device);
+    };
+    constexpr double left = 15, width = 180;
+    painter.save();
+    painter.setPen(Qt::black);
+
+    painter.setFont(font(14, true));
+    painter.drawText(mm(left, 13, width, 8), Qt::AlignLeft | Qt::AlignVCenter, page.title);
+    painter.setFont(font(9));
+    painter.drawText(mm(left, 13, width, 8), Qt::AlignRight | Qt::AlignVCenter, page.date);
+
+    // The case: nominal inputs at the left, actual ones at the right.
+    constexpr double inputsTop = 25, inputRow = 4.2, columnWidth = 86;
+    double inputsBottom = inputsTop;
+    const auto inputs = [&](double x, const QString& heading, const auto& rows) {
+        painter.setFont(font(9, true));
+        painter.drawText(mm(x, inputsTop, columnWidth, 5), Qt::AlignLeft | Qt::AlignVCenter, heading);
+        painter.setFont(font(8));
+        double y = inputsTop + 5.5;
+        for (const auto& [caption, text] : rows) {
+            painter.drawText(mm(x, y, columnWidth - 24, inputRow), Qt::AlignLeft | Qt::AlignVCenter, caption);
+            painter.drawText(mm(x + columnWidth - 24, y, 24, inputRow), Qt::AlignRight | Qt::AlignVCenter, text);
+            y += inputRow;
+        }
+        inputsBottom = std::max(inputsBottom, y);
+    };
+    inputs(left, page.nominalHeading, page.nominalInputs);
+    inputs(left + width - columnWidth, page.actualHeading, page.actualInputs);
+
+    // The table, down to the chart.
+    constexpr double chartTop = 197, chartHeight = 85, headerHeight = 11, row = 3.6;
+    const double tableTop = inputsBottom + 4;
+    const int columns = int(page.columns.size());
+    const double cell = width / std::max(columns, 1);
+    painter.setFont(font(6.5, true));
+    for (int c = 0; c < columns; ++c)
+        painter.drawText(mm(left + c * cell, tableTop, cell, headerHeight), Qt::AlignCenter | Qt::TextWordWrap,
+                         page.columns[c]);
+    QPen rule(Qt::black);
+    rule.setWidthF(0.2 * sx);
+    painter.setPen(rule);
+    painter.drawLine(QPointF(left * sx, (tableTop + headerHeight) * sy),
+                     QPointF((left + width) * sx, (tableTop + headerHeight) * sy));
+    painter.setPen(Qt::black);
+    const int capacity = int((chartTop - 6 - tableTop - headerHeight) / row);
+    const std::vector<int> shown = RowsShown(int(page.rows.size()), std::max(capacity, 2));
+    painter.setFont(font(7));
+    double y = tableTop + headerHeight + 0.5;
+    for (int r : shown) {
+        const QStringList& cells = page.rows[r];
+        if (cells.size() == columns) {
+            for (int c = 0; c < columns; ++c)
+                painter.drawText(mm(left + c * cell, y, cell, row), Qt::AlignCenter, cells[c]);
+        } else if (!cells.isEmpty()) {
+            painter.drawText(mm(left, y, cell, row), Qt::AlignCenter, cells.front());
+            const QRectF rest = mm(left + cell + 1, y, width - cell - 1, row);
+            const QString message = cells.mid(1).join(QStringLiteral(" | "));
+            painter.drawText(rest, Qt::AlignLeft | Qt::AlignVCenter,
+                             QFontMetricsF(painter.font()).elidedText(message, Qt::ElideRight, rest.width()));
+        }
+        y += row;
+    }
+    if (shown.size() < page.rows.size()) {
+        painter.setFont(font(7));
+        painter.drawText(mm(left, y + 0.5, width, row), Qt::AlignRight | Qt::AlignVCenter,
+                         page.shownOf.arg(shown.size()).arg(page.rows.size()));
+    }
+
+    // The chart, drawn anew at the page's size so that it is sharp on paper.
+    QGraphicsScene scene;
+    auto* chart = new QChart;
+    scene.addItem(chart);
+    const QRectF target = mm(left, chartTop, width, chartHeight);
+    // Laid out in points: fonts and lines keep their printed size.
+    const QSizeF points(width / kMmPerInch * 72, chartHeight / kMmPerInch * 72);
+    chart->setGeometry(QRectF(QPointF(0, 0), points));
+    chart->setBackgroundVisible(false);
+    FillStudyChart(*chart, study, captions);
+    const QFont small = [] {
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSizeF(7);
+        return f;
+    }();
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsFont(small);
+        axis->setTitleFont(small);
+    }
+    chart->legend()->setFont(small);
+    scene.setSceneRect(chart->geometry());
+    scene.render(&painter, target, chart->geometry());
+    painter.restore();
+}
+
+void ShowStudyPreview(const StudyPage& page, const study::Study& study, const ChartCaptions& captions, QWidget* parent)
+{
+    report::RegisterReportFontSubstitutes();
+    QPrinter printer(QPrinter::HighResolution);
+    report::ConfigureReportPrinter(printer, report::PageSettings{});
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        QPainter painter;
+        if (painter.begin(target))
+            PaintStudyPage(painter, page, study, captions);
+    });
+    dialog.exec();
+}
+
+}  // namespace app::qt

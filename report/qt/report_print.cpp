@@ -97,6 +97,11 @@ void PaintText(QPainter& painter, const MmToDevice& map, const TextBox& box, con
     }
 }
 
+QPageSize Paper(const PageSettings& settings)
+{
+    return QPageSize(QSizeF(settings.paperWidth, settings.paperHeight), QPageSize::Millimeter);
+}
+
 void PaintLabel(QPainter& painter, const MmToDevice& map, const Label& label)
 {
     PaintText(painter, map, {label.left, label.top, label.height, label.font, label.transparent, label.justify},
@@ -174,7 +179,7 @@ void ConfigureReportPrinter(QPrinter& printer, const PageSettings& settings)
     }
     printer.setDocName(QStringLiteral("Tervol"));
 
-    QPageLayout layout(QPageSize(QSizeF(settings.paperWidth, settings.paperHeight), QPageSize::Millimeter),
+    QPageLayout layout(Paper(settings),
                        settings.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
                        QMarginsF(settings.marginLeft, settings.marginTop, settings.marginRight, settings.marginBottom),
                        QPageLayout::Millimeter);
@@ -201,6 +206,10 @@ void ShowReportPreview(const Tquickrptpage& page, QWidget* parent)
     const QString date = TodayReportDateText();
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page, &date](QPrinter* target) {
+        // Qt's print dialog swaps the paper for the chosen printer's default
+        // one (US Letter on many); the page is laid out for its own paper.
+        if (const QPageSize paper = Paper(page.Page()); !target->pageLayout().pageSize().isEquivalentTo(paper))
+            target->setPageSize(paper);
         QPainter painter;
         if (painter.begin(target))
             PaintReportPage(painter, page, date);

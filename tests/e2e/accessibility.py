@@ -4,10 +4,17 @@ accessibility bus (AT-SPI) with pyatspi.
     accessibility.py names DK|UK      every control's role and name
     accessibility.py order            focusable controls in reading order,
                                       then where Tab really moves the focus
+    accessibility.py where TITLE ROLE NAME
+                                      the screen pixel "x y" at the middle of
+                                      that control of the window whose title
+                                      matches the regular expression TITLE
+                                      (for controls drawn without a fixed
+                                      place, such as a dialog's tool buttons)
 
 Exit status 0 when all is as expected; each difference is printed.
 """
 
+import re
 import subprocess
 import sys
 import time
@@ -87,18 +94,40 @@ TAB_ORDER = (ROWS["DK"]["medium"] + ROWS["DK"]["actual"]
              + FLAGS + ["Hent sag", "Gem som", "Hjælp", "Dellast"])
 
 
-def main_window(deadline=15):
+def window_named(matches, what, deadline=15):
     end = time.monotonic() + deadline
     while True:
         for app in pyatspi.Registry.getDesktop(0):
             if app is None:
                 continue
             for window in app:
-                if window is not None and window.name == WINDOW:
+                if window is not None and matches(window.name):
                     return window
         if time.monotonic() > end:
-            sys.exit(f"accessibility: no window \"{WINDOW}\" on the accessibility bus")
+            sys.exit(f"accessibility: no window {what} on the accessibility bus")
         time.sleep(0.2)
+
+
+def main_window():
+    return window_named(lambda name: name == WINDOW, f'"{WINDOW}"')
+
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def where(title, role_name, name):
+    window = window_named(lambda n: re.search(title, n) is not None, f"matching /{title}/")
+    for node in descendants(window):
+        if node.getRoleName() == role_name and node.name == name:
+            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            print(box.x + box.width // 2, box.y + box.height // 2)
+            return 0
+    print(f"accessibility: no {role_name} \"{name}\" in the window \"{window.name}\"", file=sys.stderr)
+    return 1
 
 
 def controls(node):
@@ -199,4 +228,6 @@ if __name__ == "__main__":
         sys.exit(check_names(sys.argv[2]))
     if sys.argv[1:] == ["order"]:
         sys.exit(check_order())
+    if sys.argv[1:2] == ["where"] and len(sys.argv) == 5:
+        sys.exit(where(*sys.argv[2:]))
     sys.exit(__doc__)

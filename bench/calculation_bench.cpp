@@ -3,6 +3,7 @@
 // timed beside the same iteration written plainly without a single check.
 #include "app/form1.h"
 #include "bench/plain_iteration.h"
+#include "tests/support/recording_platform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,21 +11,9 @@
 
 namespace {
 
-// Answers every request with nothing, as fast as it can.
-struct SilentPlatform : app::Platform {
-    void ShowMessageBox(const std::string&, calc::MessageKind) override {}
-    void ShowErrorBox(const std::string&) override {}
-    std::optional<std::string> RunOpenDialog(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> RunSaveDialog(const std::string&) override { return std::nullopt; }
-    void ShowReportPreview(const report::Tquickrptpage&) override {}
-    void OpenHelpFile(const std::string&) override {}
-    void ShowPartLoadStudy() override {}
-    void CloseWindow() override {}
-};
-
 void StartUpCalculation(benchmark::State& state)
 {
-    SilentPlatform platform;
+    RecordingPlatform platform;
     app::TForm1 form(platform);
     form.FormCreate();
     for (auto _ : state)
@@ -35,7 +24,7 @@ BENCHMARK(StartUpCalculation);
 
 void WorstCaseTenThousandPasses(benchmark::State& state)
 {
-    SilentPlatform platform;
+    RecordingPlatform platform;
     app::TForm1 form(platform);
     form.FormCreate();
     form.SetText(app::Field::Etpe, "63.001");
@@ -53,7 +42,7 @@ struct WorstCaseInputs {
     calc::NominalState nominal;
     WorstCaseInputs()
     {
-        SilentPlatform platform;
+        RecordingPlatform platform;
         app::TForm1 form(platform);
         form.FormCreate();
         nominal = form.NominalState();

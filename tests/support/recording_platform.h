@@ -5,17 +5,21 @@
 #include "report/quickrptpage.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
-// Stands in for the screen: keeps every box, answers the dialogs from a
+// Stands in for the screen in tests, fuzz targets and benchmarks: keeps every
+// box (and tells onBox, when set, as it comes), answers the dialogs from a
 // queue, and notes the other requests.
 struct RecordingPlatform : app::Platform {
     struct Box {
         std::string kind;  // "information", "error", "plain" or "errorbox"
         std::string text;
         bool operator==(const Box&) const = default;
+        friend void PrintTo(const Box& box, std::ostream* os) { *os << box.kind << " \"" << box.text << '"'; }
     };
     std::vector<Box> boxes;
     std::deque<std::optional<std::string>> dialogAnswers;
@@ -24,13 +28,14 @@ struct RecordingPlatform : app::Platform {
     std::vector<report::CaseTexts> previews;  // the value captions each preview showed
     int closes = 0;
     int studies = 0;  // part-load studies asked for
+    std::function<void(const Box&)> onBox;
 
     void ShowMessageBox(const std::string& text, calc::MessageKind kind) override
     {
         static const char* names[] = {"information", "error", "plain"};
-        boxes.push_back({names[static_cast<int>(kind)], text});
+        Keep({names[static_cast<int>(kind)], text});
     }
-    void ShowErrorBox(const std::string& text) override { boxes.push_back({"errorbox", text}); }
+    void ShowErrorBox(const std::string& text) override { Keep({"errorbox", text}); }
     std::optional<std::string> RunOpenDialog(const std::string& lastName) override { return Answer(lastName); }
     std::optional<std::string> RunSaveDialog(const std::string& lastName) override { return Answer(lastName); }
     void ShowReportPreview(const report::Tquickrptpage& page) override
@@ -45,6 +50,12 @@ struct RecordingPlatform : app::Platform {
     void CloseWindow() override { ++closes; }
 
 private:
+    void Keep(const Box& box)
+    {
+        if (onBox)
+            onBox(box);
+        boxes.push_back(box);
+    }
     std::optional<std::string> Answer(const std::string& lastName)
     {
         dialogOffers.push_back(lastName);

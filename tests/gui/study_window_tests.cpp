@@ -1,0 +1,161 @@
+// The part-load study window on the offscreen platform, opened by its button.
+#include "app/qt/studywindow.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/window_test.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QChart>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+using study::Input;
+using support::Q;
+
+class StudyWindowTest : public support::WindowTest {
+protected:
+    app::qt::StudyWindow* OpenStudy()
+    {
+        QTest::mouseClick(Button("BitBtnDellast"), Qt::LeftButton);
+        app::qt::StudyWindow* study = platform.studyWindow();
+        EXPECT_TRUE(study && study->isVisible());
+        return study;
+    }
+    // Replaces a field's text as the keyboard does; Ctrl+A is a control
+    // character the key filter drops.
+    static void TypeInto(QLineEdit* edit, const char* text)
+    {
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+};
+
+std::vector<QString> Texts(const QComboBox& box)
+{
+    std::vector<QString> out;
+    for (int i = 0; i < box.count(); ++i)
+        out.push_back(box.itemText(i));
+    return out;
+}
+
+// Danish at start, English when the flag was pressed before opening or while
+// the window is open: title, captions, spoken names and the table's header.
+TEST_F(StudyWindowTest, OpensWithTheDefaultStudyInEitherLanguage)
+{
+    struct Case {
+        bool englishBefore, englishWhileOpen;
+        const char *title, *calculate, *first, *column0;
+        std::vector<QString> quantities;
+    };
+    const std::vector<QString> danish{"Effekt [kW]", "Primær temp. frem [°C]", "Kold sekundær ind [°C]",
+                                      "Varm sekundær ud [°C]"};
+    const std::vector<QString> english{"Transferred heat (kW)", "Primary inlet temperature °C",
+                                       "Secondary inlet temperature °C", "Secondary outlet temperature °C"};
+    const Case cases[] = {
+        {false, false, "Tervol – Dellast", "Beregn", "Første værdi", "Effekt\n[kW]", danish},
+        {true, false, "Tervol – Part load", "Calculate", "First value", "Transferred heat\n(kW)", english},
+        {false, true, "Tervol – Part load", "Calculate", "First value", "Transferred heat\n(kW)", english},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        OpenWindow();
+        if (c.englishBefore)
+            QTest::mouseClick(window->controls().unionFlag, Qt::LeftButton);
+        app::qt::StudyWindow* study = OpenStudy();
+        ASSERT_TRUE(study);
+        if (c.englishWhileOpen)
+            QTest::mouseClick(window->controls().unionFlag, Qt::LeftButton);
+        EXPECT_EQ(study->windowTitle(), Q(c.title));
+        EXPECT_EQ(Texts(*study->quantityBox()), c.quantities);
+        EXPECT_EQ(study->quantityBox()->currentIndex(), 0);
+        EXPECT_EQ(study->edit(Input::First)->text(), "5.5");
+        EXPECT_EQ(study->edit(Input::Last)->text(), "55");
+        EXPECT_EQ(study->edit(Input::Points)->text(), "10");
+        EXPECT_EQ(study->findChild<QPushButton*>("calculate")->text(), Q(c.calculate));
+        EXPECT_EQ(study->findChild<QPushButton*>("calculate")->accessibleName(), Q(c.calculate));
+        EXPECT_EQ(study->edit(Input::First)->accessibleName(), Q(c.first));
+        EXPECT_EQ(study->table()->horizontalHeaderItem(0)->text(), Q(c.column0));
+        ASSERT_EQ(study->table()->rowCount(), 10);
+        EXPECT_EQ(study->table()->item(9, 1)->text(), "33.0");
+    }
+}
+
+// A range whose ends cross the temperatures: the chart draws only the points
+// that computed, on two value axes; the table gives the others' messages;
+// letters typed into the range are dropped; the main window keeps its texts.
+TEST_F(StudyWindowTest, ChartHasBothSeriesWithThePointsThatComputed)
+{
+    app::qt::StudyWindow* study = OpenStudy();
+    ASSERT_TRUE(study);
+    const auto before = form->CaseTexts();
+    emit study->quantityBox()->activated(3);  // Etse
+    TypeInto(study->edit(Input::First), "2x0");
+    TypeInto(study->edit(Input::Last), "80");
+    TypeInto(study->edit(Input::Points), "7");
+    QTest::mouseClick(study->findChild<QPushButton*>("calculate"), Qt::LeftButton);
+
+    EXPECT_EQ(study->model().Text(Input::First), "20");
+    ASSERT_EQ(study->table()->rowCount(), 7);
+    EXPECT_EQ(study->table()->item(0, 1)->text(), "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ");
+    EXPECT_EQ(study->table()->columnSpan(0, 1), 9);
+    EXPECT_EQ(study->table()->item(6, 1)->text(), "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C]");
+
+    const auto series = study->chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    // Return temperature to 0.05 K and primary flow to 0.0005 m3/h: the
+    // table's rounding of the same points.
+    const struct {
+        double x, tpa, vp;
+    } expected[] = {{40, 30.0, 1.117}, {50, 30.3, 1.124}, {60, 31.8, 1.166}, {70, 39.6, 1.440}};
+    const auto* temperature = static_cast<QLineSeries*>(series[0]);
+    const auto* flow = static_cast<QLineSeries*>(series[1]);
+    ASSERT_EQ(temperature->count(), 4);
+    ASSERT_EQ(flow->count(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(temperature->at(i).x(), expected[i].x);
+        EXPECT_NEAR(temperature->at(i).y(), expected[i].tpa, 0.05);
+        EXPECT_EQ(flow->at(i).x(), expected[i].x);
+        EXPECT_NEAR(flow->at(i).y(), expected[i].vp, 0.0005);
+    }
+    EXPECT_EQ(temperature->name(), "Primær temp. retur [°C]");
+    EXPECT_EQ(flow->name(), "Primær vandflow  [m3/h]");
+    EXPECT_EQ(study->chart()->axes(Qt::Vertical).size(), 2);
+    EXPECT_EQ(form->CaseTexts(), before);
+}
+
+TEST_F(StudyWindowTest, SavesAndCopiesTheDefaultStudy)
+{
+    app::qt::StudyWindow* study = OpenStudy();
+    ASSERT_TRUE(study);
+    support::ScratchDir dir;
+    ASSERT_TRUE(study->SaveCsv(QString::fromStdString(dir.File("default.csv"))));
+    EXPECT_EQ(dir.Read("default.csv"),
+              "EQ,status,Etpa_beregn,EAOp,EAOs,EP_p,EP_s,EV_p,EV_s,Em,EUA\r\n"
+              "5.5,ok,30.3,42.7,33.0,0.005,0.008,0.112,0.145,2.65,2.07\r\n"
+              "11,ok,30.6,42.4,33.0,0.020,0.033,0.226,0.290,3.37,3.27\r\n"
+              "16.5,ok,31.0,42.0,33.0,0.046,0.074,0.343,0.435,3.87,4.27\r\n"
+              "22,ok,31.3,41.7,33.0,0.083,0.132,0.460,0.581,4.26,5.16\r\n"
+              "27.5,ok,31.6,41.4,33.0,0.131,0.206,0.580,0.726,4.60,5.98\r\n"
+              "33,ok,31.9,41.1,33.0,0.191,0.297,0.701,0.871,4.88,6.76\r\n"
+              "38.5,ok,32.2,40.8,33.0,0.264,0.404,0.823,1.016,5.14,7.49\r\n"
+              "44,ok,32.5,40.5,33.0,0.350,0.527,0.947,1.161,5.37,8.19\r\n"
+              "49.5,ok,32.7,40.3,33.0,0.448,0.668,1.073,1.306,5.58,8.87\r\n"
+              "55,ok,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n");
+    EXPECT_FALSE(study->SaveCsv(QString::fromStdString(dir.File("no/such/folder.csv"))));
+
+    study->CopyTable();
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(lines.size(), 12);  // header, ten points, the empty rest after the last line end
+    EXPECT_EQ(lines[10], "55\t33.0\t40.0\t33.0\t0.560\t0.824\t1.199\t1.451\t5.78\t9.52");
+}
+
+}  // namespace

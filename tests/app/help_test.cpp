@@ -9,6 +9,8 @@
 #include "calc/messages.h"
 #include "calc/numtext.h"
 #include "casefile/casefile.h"
+#include "study/study.h"
+#include "study/studyform.h"
 #include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>
@@ -160,6 +162,10 @@ TEST_P(HelpPages, EveryMessageIsExplained)
         texts.emplace_back(m.danish);
         texts.emplace_back(m.english);
     }
+    texts.emplace_back(study::kPointsOutOfRange.danish);
+    texts.emplace_back(study::kPointsOutOfRange.english);
+    texts.emplace_back(study::CaptionsFor("DK").writeFailed);
+    texts.emplace_back(study::CaptionsFor("UK").writeFailed);
     for (int error = 1; error < 200; ++error) {
         const std::string text = casefile::FileErrorFromErrno(error).what();
         texts.push_back(text.rfind("I/O error ", 0) == 0 ? "I/O error" : text);

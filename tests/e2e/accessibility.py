@@ -4,6 +4,10 @@ accessibility bus (AT-SPI) with pyatspi.
     accessibility.py names DK|UK      every control's role and name
     accessibility.py order            focusable controls in reading order,
                                       then where Tab really moves the focus
+    accessibility.py windows DK|UK    the help and part-load windows' controls
+    accessibility.py wait TITLE       until a window with that exact title is
+                                      there (xdotool matches no title beyond
+                                      Latin-1, such as one with a dash)
     accessibility.py where TITLE ROLE NAME
                                       the screen pixel "x y" at the middle of
                                       that control of the window whose title
@@ -70,6 +74,29 @@ ROWS = {
 FLAGS = ["Dansk", "English"]
 
 
+# The help window and the part-load window: controls a listener must find
+# there. (A read-only rich text such as the help topic is a label that takes
+# the focus.)
+OTHER_WINDOWS = {
+    "DK": [
+        ("Tervol – Hjælp", [("push button", "Tilbage"), ("push button", "Frem"), ("push button", "Udskriv emnet"),
+                            ("text", "Stikordsfilter"), ("list", "Stikord"), ("label", "Emne")]),
+        ("Tervol – Dellast", [("combo box", "Varieret størrelse"), ("text", "Første værdi"),
+                              ("text", "Sidste værdi"), ("text", "Antal punkter"), ("push button", "Beregn"),
+                              ("table", "Resultattabel"), ("push button", "Kopiér tabel"),
+                              ("push button", "Gem som CSV"), ("push button", "Udskriv"), ("push button", "Luk")]),
+    ],
+    "UK": [
+        ("Tervol – Help", [("push button", "Back"), ("push button", "Forward"), ("push button", "Print topic"),
+                           ("text", "Keyword filter"), ("list", "Keywords"), ("label", "Topic")]),
+        ("Tervol – Part load", [("combo box", "Varied quantity"), ("text", "First value"), ("text", "Last value"),
+                                ("text", "Number of points"), ("push button", "Calculate"),
+                                ("table", "Result table"), ("push button", "Copy table"),
+                                ("push button", "Save as CSV"), ("push button", "Print"), ("push button", "Close")]),
+    ],
+}
+
+
 def expected_names(language):
     """(role, name) of every control in reading order: the window's children
     in their order, each group's rows before the group inside it."""
@@ -132,16 +159,16 @@ def where(title, role_name, name):
 
 def controls(node):
     """The window's controls in reading order (depth first); the parts of a
-    list (its edit line and drop-down) belong to the list, labels are not
-    controls."""
+    medium list (its edit line and drop-down), a list, a table or a text
+    belong to it; a label is a control only when it takes the focus."""
     for child in node:
         if child is None:
             continue
         role = child.getRoleName()
-        if role == "label":
+        if role == "label" and not focusable(child):
             continue
         yield child
-        if role != "combo box":
+        if role not in ("combo box", "list", "table", "label"):
             yield from controls(child)
 
 
@@ -156,7 +183,7 @@ def spoken(control):
               if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
               for i in range(relation.getNTargets())]
     edit_lines = [part.name for part in control if part is not None and part.getRoleName() == "text"]
-    if labels and edit_lines == labels[:1]:
+    if labels and edit_lines in ([], labels[:1]):
         return labels[0]
     return f"labelled by {labels}, edit line {edit_lines}"
 
@@ -202,6 +229,20 @@ def check_names(language):
     return compare(f"names in {language}", expected_names(language), found)
 
 
+def check_other_windows(language):
+    failures = 0
+    for title, wanted in OTHER_WINDOWS[language]:
+        window = window_named(lambda name: name == title, f'"{title}"')
+        found = [(role(c), spoken(c)) for c in controls(window)]
+        missing = [control for control in wanted if control not in found]
+        if missing:
+            failures += 1
+            print(f"accessibility: in \"{title}\" no {missing}; found:", file=sys.stderr)
+            for control in found:
+                print(f"    {control!r}", file=sys.stderr)
+    return failures
+
+
 def check_order():
     window = main_window()
     failures = compare("reading order of the focusable controls", TAB_ORDER,
@@ -226,6 +267,10 @@ def check_order():
 if __name__ == "__main__":
     if sys.argv[1:2] == ["names"] and len(sys.argv) == 3 and sys.argv[2] in ROWS:
         sys.exit(check_names(sys.argv[2]))
+    if sys.argv[1:2] == ["wait"] and len(sys.argv) == 3:
+        sys.exit(0 if window_named(lambda name: name == sys.argv[2], f'"{sys.argv[2]}"') else 1)
+    if sys.argv[1:2] == ["windows"] and len(sys.argv) == 3 and sys.argv[2] in OTHER_WINDOWS:
+        sys.exit(check_other_windows(sys.argv[2]))
     if sys.argv[1:] == ["order"]:
         sys.exit(check_order())
     if sys.argv[1:2] == ["where"] and len(sys.argv) == 5:

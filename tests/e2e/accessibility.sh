@@ -37,5 +37,21 @@ step "names in English"
 click "the Danish flag" "$DanishFlag"
 step "names in Danish again"
 "${walker[@]}" names DK || fail "Danish names after the switch back"
+
+# The help and part-load windows, open beside the main window, in Danish and
+# after the Union flag. With no window manager a new window may cover the
+# main one, so it is raised before each click on it.
+click Hjælp "$(button 200)"
+"${walker[@]}" wait "Tervol – Hjælp" || fail "Hjælp opened no help window"
+xdo windowraise "$main"
+click Dellast "$(button 400)"
+"${walker[@]}" wait "Tervol – Dellast" || fail "Dellast opened no part-load window"
+step "the help and part-load windows in Danish"
+"${walker[@]}" windows DK || fail "Danish names in the help or part-load window"
+xdo windowraise "$main"
+click "the Union flag" "$UnionFlag"
+step "the help and part-load windows in English"
+"${walker[@]}" windows UK || fail "English names in the help or part-load window"
+xdo windowraise "$main"
 quit Escape Escape
 step "all passed"

@@ -10,12 +10,14 @@
 #include "casefile/casefile.h"
 #include "fuzz/text.h"
 #include "report/quickrptpage.h"
+#include "tests/support/recording_platform.h"
 #include "tests/support/scratch_dir.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -60,24 +62,6 @@ std::string Name(Field f) { return std::string(app::Info(f).name); }
     std::fprintf(stderr, "fuzz_model: %s\n", what.c_str());
     std::abort();
 }
-
-struct QuietPlatform : app::Platform {
-    std::optional<std::string> openAnswer, saveAnswer;
-    int errorBoxes = 0;
-
-    void ShowMessageBox(const std::string& text, calc::MessageKind) override { Trace("    box: " + text); }
-    void ShowErrorBox(const std::string& text) override
-    {
-        Trace("    error box: " + text);
-        ++errorBoxes;
-    }
-    std::optional<std::string> RunOpenDialog(const std::string&) override { return openAnswer; }
-    std::optional<std::string> RunSaveDialog(const std::string&) override { return saveAnswer; }
-    void ShowReportPreview(const report::Tquickrptpage&) override {}
-    void OpenHelpFile(const std::string&) override {}
-    void ShowPartLoadStudy() override {}
-    void CloseWindow() override {}
-};
 
 constexpr std::array<Field, 6> kNominalResults = {Field::EAOp_nom, Field::EAOs_nom, Field::EV_p_nom,
                                                   Field::EV_s_nom, Field::Em_nom,   Field::EUA_nom};
@@ -163,14 +147,23 @@ std::string ReadFile(const std::string& path)
 }
 
 struct Session {
-    explicit Session(const support::ScratchDir& dir) : scratch(dir) {}
+    explicit Session(const support::ScratchDir& dir) : scratch(dir)
+    {
+        platform.onBox = [](const RecordingPlatform::Box& box) { Trace("    " + box.kind + ": " + box.text); };
+    }
 
     const support::ScratchDir& scratch;
-    QuietPlatform platform;
+    RecordingPlatform platform;
     app::TForm1 form{platform, calc::NumberFormat{".", ","}};
     report::Tquickrptpage page;
     std::string caseBytes;  // what the last written case file holds
     bool caseWritten = false;
+
+    int ErrorBoxes() const
+    {
+        return int(std::count_if(platform.boxes.begin(), platform.boxes.end(),
+                                 [](const RecordingPlatform::Box& box) { return box.kind == "errorbox"; }));
+    }
 
     void Calculate(void (app::TForm1::*click)())
     {
@@ -187,20 +180,21 @@ struct Session {
         enum { kCancel, kCase, kMissing, kFolder, kFifo, kDevice, kChoices };
         const int choice = in.ConsumeIntegralInRange<int>(0, kChoices - 1);
         const std::string casePath = scratch.File("case.tvl");
+        std::optional<std::string> answer;
         switch (choice) {
-        case kCancel: platform.openAnswer.reset(); break;
-        case kCase: platform.openAnswer = caseWritten ? casePath : scratch.File("missing.tvl"); break;
-        case kMissing: platform.openAnswer = scratch.File("missing.tvl"); break;
-        case kFolder: platform.openAnswer = scratch.File(""); break;
-        case kFifo: platform.openAnswer = scratch.File("fifo"); break;
-        case kDevice: platform.openAnswer = "/dev/zero"; break;
+        case kCancel: break;
+        case kCase: answer = caseWritten ? casePath : scratch.File("missing.tvl"); break;
+        case kMissing: answer = scratch.File("missing.tvl"); break;
+        case kFolder: answer = scratch.File(""); break;
+        case kFifo: answer = scratch.File("fifo"); break;
+        case kDevice: answer = "/dev/zero"; break;
         }
-        Trace("BitBtnHentSagClick, open dialog gives " +
-              (platform.openAnswer ? Quoted(*platform.openAnswer) : std::string("nothing")));
+        platform.dialogAnswers = {answer};
+        Trace("BitBtnHentSagClick, open dialog gives " + (answer ? Quoted(*answer) : std::string("nothing")));
         const auto before = Texts(form);
-        const int errorsBefore = platform.errorBoxes;
+        const int errorsBefore = ErrorBoxes();
         form.Dispatch([&] { form.BitBtnHentSagClick(); });
-        const bool failed = platform.errorBoxes != errorsBefore;
+        const bool failed = ErrorBoxes() != errorsBefore;
         const bool loaded = choice == kCase && caseWritten;
         if (!loaded) {
             if (Texts(form) != before)
@@ -223,13 +217,13 @@ struct Session {
         const bool cancel = in.ConsumeBool();
         const std::string path = scratch.File("saved.tvl");
         ::unlink(path.c_str());
-        platform.saveAnswer = cancel ? std::nullopt : std::optional<std::string>(path);
+        platform.dialogAnswers = {cancel ? std::nullopt : std::optional<std::string>(path)};
         Trace(cancel ? "BitBtnGemSomClick, cancelled" : "BitBtnGemSomClick");
-        const int errorsBefore = platform.errorBoxes;
+        const int errorsBefore = ErrorBoxes();
         form.Dispatch([&] { form.BitBtnGemSomClick(); });
         if (cancel)
             return;
-        if (platform.errorBoxes != errorsBefore)
+        if (ErrorBoxes() != errorsBefore)
             Fail("saving into a private folder failed");
         // A text holding CR or Ctrl-Z breaks the line structure by design.
         const auto texts = Texts(form);

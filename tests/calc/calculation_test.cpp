@@ -8,8 +8,6 @@ using calc::MessageKind;
 
 namespace {
 
-using Boxes = std::vector<std::pair<MessageKind, std::string>>;
-
 // The start texts and the captions as the window is created.
 calc::NominalInput NominalStart(int medium = 0)
 {

@@ -196,6 +196,12 @@ void ConfigureReportPrinter(QPrinter& printer, const PageSettings& settings)
     printer.setPaperSource(QPrinter::Auto);
 }
 
+void KeepReportPaper(QPrinter& printer, const PageSettings& settings)
+{
+    if (const QPageSize paper = Paper(settings); !printer.pageLayout().pageSize().isEquivalentTo(paper))
+        printer.setPageSize(paper);
+}
+
 void ShowReportPreview(const Tquickrptpage& page, QWidget* parent)
 {
     RegisterReportFontSubstitutes();
@@ -206,10 +212,7 @@ void ShowReportPreview(const Tquickrptpage& page, QWidget* parent)
     const QString date = TodayReportDateText();
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page, &date](QPrinter* target) {
-        // Qt's print dialog swaps the paper for the chosen printer's default
-        // one (US Letter on many); the page is laid out for its own paper.
-        if (const QPageSize paper = Paper(page.Page()); !target->pageLayout().pageSize().isEquivalentTo(paper))
-            target->setPageSize(paper);
+        KeepReportPaper(*target, page.Page());
         QPainter painter;
         if (painter.begin(target))
             PaintReportPage(painter, page, date);

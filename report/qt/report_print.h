@@ -30,6 +30,11 @@ void PaintReportPage(QPainter& painter, const Tquickrptpage& page, const QString
 // full-page mode. Falls back to PDF output when no printer is installed.
 void ConfigureReportPrinter(QPrinter& printer, const PageSettings& settings);
 
+// Qt's print dialog puts the chosen printer's default paper (US Letter on
+// many) in place of the page's; call on the printer handed to the painting,
+// before painting, to keep the paper the page is laid out for.
+void KeepReportPaper(QPrinter& printer, const PageSettings& settings);
+
 // The modal print preview; printing goes through the standard print dialog.
 void ShowReportPreview(const Tquickrptpage& page, QWidget* parent);
 

@@ -110,12 +110,15 @@ void WriteRateJson(std::ostream& out, const RatedCase& rated, bool first)
 
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows, std::string_view indent)
 {
-    std::vector<size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (size_t c = 0; c < row.size(); ++c)
+    size_t columns = 0;
+    for (const auto& row : rows)
+        columns = std::max(columns, row.size());
+    // The last cell of a shorter row spans the rest (a failed point's
+    // message) and widens no column.
+    std::vector<size_t> widths(columns);
+    for (const auto& row : rows)
+        for (size_t c = 0; c < row.size() && (c + 1 < row.size() || row.size() == columns); ++c)
             widths[c] = std::max(widths[c], Width(row[c]));
-    }
     for (const auto& row : rows) {
         std::string line(indent);
         for (size_t c = 0; c < row.size(); ++c) {
@@ -146,6 +149,7 @@ void WriteRateTable(std::ostream& out, const RatedCase& rated, const report::Tqu
             case report::LabelRole::Unit: rows.back()[3] = text; break;
             }
         }
+        rows.front().resize(4);  // the unit column has no heading
         WriteAligned(out, rows, "  ");
     }
     for (const std::string& m : rated.messages)

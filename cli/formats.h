@@ -29,7 +29,8 @@ void WriteRateJson(std::ostream& out, const RatedCase& rated, bool first);
 void WriteRateTable(std::ostream& out, const RatedCase& rated, const report::Tquickrptpage& page);
 
 // Columns padded to the widest entry (in characters, not bytes), separated by
-// two blanks, trailing blanks dropped.
+// two blanks, trailing blanks dropped. The last cell of a row shorter than
+// the longest runs on over the columns it lacks.
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows, std::string_view indent);
 
 }  // namespace cli

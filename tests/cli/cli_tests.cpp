@@ -236,6 +236,22 @@ TEST_F(Rate, StudyCsvEqualsTheWindowsStudy)
               std::string::npos);
 }
 
+TEST_F(Rate, StudyTableRunsAFailedPointsMessageOverTheResults)
+{
+    const Outcome o = Tervol({"study", P("start.tvl"), "--vary", "Etse", "--from", "60", "--to", "80", "--points=3"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out.find(P("start.tvl") +
+                         "\n  Varm sekundær ud [°C]  Primær temp. retur [°C]  Temp. differens primær [°C]  "),
+              0u)
+        << o.out;
+    EXPECT_NE(
+        o.out.find("\n  80                     Primær temp. frem [°C] skal være større end Varm sekundær ud [°C]\n"),
+        std::string::npos)
+        << o.out;
+    EXPECT_EQ(o.err, "tervol: " + P("start.tvl") +
+                         ": Etse 80: Primær temp. frem [°C] skal være større end Varm sekundær ud [°C]\n");
+}
+
 // `tervol CASE`: the window loads it as "Hent sag" would, and saving offers
 // its name, also when it could not be read.
 TEST_F(Rate, CaseNamedAtStartUp)

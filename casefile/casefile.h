@@ -47,10 +47,14 @@ private:
     int code_;
 };
 
-// The one place where an operating-system error number becomes the message
-// the user sees: 2 "File not found", 3 "Invalid filename", 4 "Too many open
+// Where an operating-system error number becomes the message the user
+// sees: 2 "File not found", 3 "Invalid filename", 4 "Too many open
 // files", 5 "File access denied", 101 "Disk full", else "I/O error N".
 FileError FileErrorFromErrno(int osError);
+// The same texts from a Windows system error code (GetLastError): a bad name
+// or a missing folder is "Invalid filename", a full disk "Disk full", and any
+// other code, a sharing violation included, "I/O error N".
+FileError FileErrorFromWindows(unsigned long windowsError);
 
 // A character without a Windows-1252 byte, and every byte of malformed UTF-8,
 // becomes '?'. No byte-order mark.
@@ -64,9 +68,11 @@ std::string ComposeCase(const CaseLines& lines);
 // Splits file bytes by the reading rules and calls setField for 0..29 in order.
 void ParseCase(std::string_view bytes, const FieldSetter& setField);
 
+// Names are UTF-8 on every platform (Windows takes them as UTF-16).
+//
 // Replaces (or creates) the file at path through a temporary file, so a
-// failure leaves an existing case as it was. Devices and pipes, and a case
-// whose folder refuses new files, are written in place instead.
+// failure leaves an existing case as it was. A case whose folder refuses new
+// files, and on POSIX devices and pipes, are written in place instead.
 void SaveCase(const std::string& path, const CaseLines& lines);
 
 // Calls setField for 0..29 in order. When the file cannot be opened, is not a

@@ -4,28 +4,71 @@
 #include <utility>
 
 namespace casefile {
+namespace {
+
+constexpr const char* kFileNotFound = "File not found";
+constexpr const char* kInvalidFilename = "Invalid filename";
+constexpr const char* kTooManyOpenFiles = "Too many open files";
+constexpr const char* kAccessDenied = "File access denied";
+constexpr const char* kDiskFull = "Disk full";
+
+FileError IoError(int code) { return {code, "I/O error " + std::to_string(code)}; }
+
+struct WindowsCode {
+    unsigned long error;
+    int code;
+    const char* text;
+};
+
+// Windows system error codes by number, so this table builds (and is tested)
+// where there is no <windows.h>. Codes 2 to 5 are the box's own numbers; a
+// sharing violation (32) stays an "I/O error", as it always was on Windows.
+constexpr WindowsCode kWindowsCodes[] = {
+    {2, 2, kFileNotFound},       // ERROR_FILE_NOT_FOUND
+    {3, 3, kInvalidFilename},    // ERROR_PATH_NOT_FOUND
+    {123, 3, kInvalidFilename},  // ERROR_INVALID_NAME
+    {161, 3, kInvalidFilename},  // ERROR_BAD_PATHNAME
+    {206, 3, kInvalidFilename},  // ERROR_FILENAME_EXCED_RANGE
+    {4, 4, kTooManyOpenFiles},   // ERROR_TOO_MANY_OPEN_FILES
+    {5, 5, kAccessDenied},       // ERROR_ACCESS_DENIED
+    {112, 101, kDiskFull},       // ERROR_DISK_FULL
+    {39, 101, kDiskFull},        // ERROR_HANDLE_DISK_FULL
+};
+
+}  // namespace
 
 FileError::FileError(int code, std::string message) : std::runtime_error(std::move(message)), code_(code) {}
 
 FileError FileErrorFromErrno(int osError)
 {
     switch (osError) {
-    case ENOENT: return {2, "File not found"};
+    case ENOENT: return {2, kFileNotFound};
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-    case EINVAL: return {3, "Invalid filename"};
+    case EINVAL: return {3, kInvalidFilename};
     case EMFILE:
-    case ENFILE: return {4, "Too many open files"};
+    case ENFILE: return {4, kTooManyOpenFiles};
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-    case ETXTBSY: return {5, "File access denied"};
-    case ENOSPC:
-    case EDQUOT: return {101, "Disk full"};
-    default: return {osError, "I/O error " + std::to_string(osError)};
+    case ETXTBSY: return {5, kAccessDenied};
+#ifdef EDQUOT  // the Windows C runtime has no disk quotas
+    case EDQUOT:
+#endif
+    case ENOSPC: return {101, kDiskFull};
+    default: return IoError(osError);
     }
+}
+
+FileError FileErrorFromWindows(unsigned long windowsError)
+{
+    for (const auto& known : kWindowsCodes) {
+        if (known.error == windowsError)
+            return {known.code, known.text};
+    }
+    return IoError(static_cast<int>(windowsError));
 }
 
 }  // namespace casefile

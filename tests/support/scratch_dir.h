@@ -3,6 +3,10 @@
 // run's files out of the way.
 #pragma once
 
+#ifdef _WIN32
+#include <io.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,7 +23,12 @@ public:
     ScratchDir()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "tervol-test-XXXXXX").string();
+#ifdef _WIN32
+        // No mkdtemp in the Windows C runtime: pick a free name, then claim it.
+        if (::_mktemp_s(pattern.data(), pattern.size() + 1) != 0 || !std::filesystem::create_directory(pattern)) {
+#else
         if (!::mkdtemp(pattern.data())) {
+#endif
             std::perror("mkdtemp");
             std::abort();
         }

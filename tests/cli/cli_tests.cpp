@@ -49,7 +49,7 @@ std::vector<std::string> With(std::vector<std::string> lines, std::initializer_l
     return lines;
 }
 
-class Rate : public testing::Test {
+class Commands : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -70,7 +70,7 @@ protected:
     support::ScratchDir dir_;
 };
 
-TEST_F(Rate, CsvReadsWithTheLocaleAndWritesResultsWithAPoint)
+TEST_F(Commands, CsvReadsWithTheLocaleAndWritesResultsWithAPoint)
 {
     const Outcome o = Tervol({"rate", "--format", "csv", P("start.tvl"), P("glycol.tvl"), P("order.tvl"),
                               P("letters.tvl"), P("missing.tvl"), P("folder")});
@@ -106,7 +106,7 @@ TEST_F(Rate, CsvReadsWithTheLocaleAndWritesResultsWithAPoint)
                          P("missing.tvl") + ": File not found.\ntervol: " + P("folder") + ": File access denied.\n");
 }
 
-TEST_F(Rate, JsonInEnglish)
+TEST_F(Commands, JsonInEnglish)
 {
     const Outcome o = Tervol({"rate", P("start.tvl"), "--lang=en", P("order.tvl"), "--format", "json"});
     EXPECT_EQ(o.status, 1);
@@ -137,14 +137,14 @@ TEST_F(Rate, JsonInEnglish)
                          "Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n");
 }
 
-TEST_F(Rate, JsonEscapesQuotesBackslashesAndControls)
+TEST_F(Commands, JsonEscapesQuotesBackslashesAndControls)
 {
     dir_.Write("odd.tvl", CaseBytes(With(kStart, {{1, "a\"b\\c\td\x01"}})));
     const Outcome o = Tervol({"rate", "--format", "json", P("odd.tvl")});
     EXPECT_NE(o.out.find(R"("Primery": "a\"b\\c\td\u0001")"), std::string::npos) << o.out;
 }
 
-TEST_F(Rate, TableAsOnTheReportInTheLocalesForm)
+TEST_F(Commands, TableAsOnTheReportInTheLocalesForm)
 {
     const Outcome o = Tervol({"rate", P("start.tvl"), P("missing.tvl")});
     EXPECT_EQ(o.status, 1);
@@ -170,7 +170,7 @@ TEST_F(Rate, TableAsOnTheReportInTheLocalesForm)
                          P("missing.tvl") + "\n  ! File not found.\n");
 }
 
-TEST_F(Rate, EnglishTableCaptions)
+TEST_F(Commands, EnglishTableCaptions)
 {
     const Outcome o = Tervol({"rate", "--lang", "en", P("order.tvl")});
     EXPECT_NE(o.out.find("  Explanation                           Nominal  Actual\n"
@@ -186,7 +186,7 @@ TEST_F(Rate, EnglishTableCaptions)
 
 // 550 000 kW: flows of 16 017.961 and 15 986.618 m³/h (water at 55 and 50 °C,
 // 30 K) and UA 110 000 kW/K, grouped in the window's form only.
-TEST_F(Rate, ThousandsAreGroupedInTheTableOnly)
+TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 {
     dir_.Write("big.tvl", CaseBytes(With(kStart, {{3, "550000"}})));
     struct Row {
@@ -200,7 +200,7 @@ TEST_F(Rate, ThousandsAreGroupedInTheTableOnly)
             << row.format;
 }
 
-TEST_F(Rate, ReportWritesThePageOfAComputedCaseOnly)
+TEST_F(Commands, ReportWritesThePageOfAComputedCaseOnly)
 {
     std::vector<std::pair<std::string, std::string>> written;  // path, a value and a heading
     const cli::Host host{kDanish, [&](const report::Tquickrptpage& page, const std::string& path) {
@@ -218,7 +218,7 @@ TEST_F(Rate, ReportWritesThePageOfAComputedCaseOnly)
     EXPECT_EQ(o.err, "tervol: " + P("c.pdf") + ": filen kan ikke skrives\n");
 }
 
-TEST_F(Rate, StudyCsvEqualsTheWindowsStudy)
+TEST_F(Commands, StudyCsvEqualsTheWindowsStudy)
 {
     StartedForm window(kDanish);
     window.platform.dialogAnswers = {P("start.tvl")};
@@ -236,7 +236,7 @@ TEST_F(Rate, StudyCsvEqualsTheWindowsStudy)
               std::string::npos);
 }
 
-TEST_F(Rate, StudyTableRunsAFailedPointsMessageOverTheResults)
+TEST_F(Commands, StudyTableRunsAFailedPointsMessageOverTheResults)
 {
     const Outcome o = Tervol({"study", P("start.tvl"), "--vary", "Etse", "--from", "60", "--to", "80", "--points=3"});
     EXPECT_EQ(o.status, 1);
@@ -254,7 +254,7 @@ TEST_F(Rate, StudyTableRunsAFailedPointsMessageOverTheResults)
 
 // `tervol CASE`: the window loads it as "Hent sag" would, and saving offers
 // its name, also when it could not be read.
-TEST_F(Rate, CaseNamedAtStartUp)
+TEST_F(Commands, CaseNamedAtStartUp)
 {
     for (const char* name : {"start.tvl", "missing.tvl"}) {
         StartedForm window(kDanish);

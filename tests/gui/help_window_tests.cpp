@@ -26,13 +26,14 @@ struct HelpLanguage {
     const char* caption;  // a row caption that must be a keyword
     const char* otherFlag;
     const char* otherTitle;
+    const char* otherFilterName;  // what a screen reader announces after the switch
 };
 
 TEST_F(WindowTest, HjaelpAndF1OpenOneHelpWindowInTheWindowsLanguage)
 {
     const HelpLanguage cases[] = {
-        {nullptr, "Tervol – Hjælp", "Effekt [kW]", "BitBtnUK", "Tervol – Help"},
-        {"BitBtnUK", "Tervol – Help", "Transferred heat (kW)", "BitBtnDK", "Tervol – Hjælp"},
+        {nullptr, "Tervol – Hjælp", "Effekt [kW]", "BitBtnUK", "Tervol – Help", "Keyword filter"},
+        {"BitBtnUK", "Tervol – Help", "Transferred heat (kW)", "BitBtnDK", "Tervol – Hjælp", "Stikordsfilter"},
     };
     for (const HelpLanguage& c : cases) {
         SCOPED_TRACE(c.title);
@@ -72,6 +73,7 @@ TEST_F(WindowTest, HjaelpAndF1OpenOneHelpWindowInTheWindowsLanguage)
         QTest::keyClick(help->filter(), Qt::Key_Return);
         Button(c.otherFlag)->click();
         EXPECT_EQ(help->windowTitle(), QString::fromUtf8(c.otherTitle));
+        EXPECT_EQ(help->filter()->accessibleName(), QString::fromUtf8(c.otherFilterName));
         EXPECT_EQ(help->browser()->source().fileName(), "heat.html");
         EXPECT_FALSE(help->browser()->source().path().contains(c.flag ? "/en/" : "/da/"));
     }

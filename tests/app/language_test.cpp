@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <variant>
+
 using app::Button;
 using app::Field;
 using app::Group;
@@ -127,15 +129,96 @@ TEST(Language, SameFlagTwiceEqualsOnce)
     }
 }
 
-TEST(Language, ReportAfterTheBritishFlag)
+// Every caption each flag writes, as written out for the window and the
+// report page; the title and the unit labels keep theirs.
+TEST(Language, EveryCaptionAfterEachFlag)
 {
-    StartedForm s;
-    s.form.BitBtnUKClick();
-    s.Click(&TForm1::BitBtn3Click);
-    EXPECT_EQ(s.page.Caption("QRLabel1"), "Explanation");
-    EXPECT_EQ(s.page.Caption("QRLabel14"), "Logaritmic temperature difference");
-    EXPECT_EQ(s.page.Caption("QRLabel27"), "kW/°C ");
-    EXPECT_EQ(s.page.Caption("Primery"), "Water");
+    const struct {
+        Field nominal, actual;  // both rows carry the caption
+        const char *danish, *english;
+    } rows[] = {
+        {Field::Primery, Field::primery1, "Primær flow", "Primary fluid (water or antifreeze 40 %)"},
+        {Field::Sekundery, Field::Sekundery1, "Sekundær flow", "Secondary fluid (water or antifreeze)"},
+        {Field::EQ_nom, Field::EQ, "Effekt [kW]", "Transferred heat (kW)"},
+        {Field::Etpe_nom, Field::Etpe, "Primær temp. frem [°C]", "Primary inlet temperature °C"},
+        {Field::Etpa_nom, Field::Etpa_beregn, "Primær temp. retur [°C]", "Primary outlet temperature °C"},
+        {Field::Etsa_nom, Field::Etsa, "Kold sekundær ind [°C]", "Secondary inlet temperature °C"},
+        {Field::Etse_nom, Field::Etse, "Varm sekundær ud [°C]", "Secondary outlet temperature °C"},
+        {Field::EPp_nom, Field::EP_p, "Primær tryktab i  [bar]", "Pressure loss primary side (bars)"},
+        {Field::EPs_nom, Field::EP_s, "Sekundær tryktab i  [bar]", "Pressure loss secondary side (bars)"},
+        {Field::EAOp_nom, Field::EAOp, "Temp. differens primær [°C]", "Primary cooling off (K)"},
+        {Field::EAOs_nom, Field::EAOs, "Temp. differens sekundær [°C]", "Secondary heating up (K)"},
+        {Field::EV_p_nom, Field::EV_p, "Primær vandflow  [m3/h]", "Primary flow (m3/h)"},
+        {Field::EV_s_nom, Field::EV_s, "Sekundær vandflow  [m3/h]", "Secondary flow (m3/h)"},
+        {Field::Em_nom, Field::Em, "Logaritmisk middeltemp. [°C]", "Logaritmic temperature difference (K)"},
+        {Field::EUA_nom, Field::EUA, "Varmeoverføringsevne [kW/°C]", "UA overall heat transfer coefficient (kW/K)"},
+    };
+    const struct {
+        std::variant<Group, Button> control;
+        const char *danish, *english;
+    } frames[] = {
+        {Group::GroupBox1, "Beregning af nominel tilstand", "Definition of nominal conditions"},
+        {Group::GroupBox2, "Beregning af aktuel tilstand", "Definition of actual conditions"},
+        {Group::GroupBox3, "Resultat", "Calculation results"},
+        {Group::GroupBox4, "Resultat", "Calculation results"},
+        {Button::BitBtn1, "Beregn Nominel", "Calculate nominal"},
+        {Button::BitBtn2, "Beregn Aktuel", "Calculate actual"},
+        {Button::BitBtn3, "Udskriv", "Print"},
+        {Button::BitBtn4, "Luk", "Close"},
+        {Button::BitBtnHentSag, "Hent sag", "Open"},
+        {Button::BitBtnGemSom, "Gem som", "Save as"},
+        {Button::BitBtnHelp, "Hjælp", "Help"},
+        {Button::BitBtnDellast, "Dellast", "Part load"},
+    };
+    const struct {
+        const char *label, *danish, *english;
+    } page[] = {
+        {"QRLabel1", "Forklaring", "Explanation"},
+        {"QRLabel45", "Nominelle", "Nominal"},
+        {"QRLabel46", "Aktuelle", "Actual"},
+        {"QRLbl1", "Primær flow", "Primary flow"},
+        {"QRLabel2", "Sekundær flow", "Secondary flow"},
+        {"QRLabel3", "Effekt", "Transferred heat"},
+        {"QRLabel4", "Primær temp. frem", "Primary inlet temperature"},
+        {"QRLabel5", "Primær temp. retur", "Primary outlet temperature"},
+        {"QRLabel6", "Varm sekundær ud", "Secondary outlet temperature"},
+        {"QRLabel7", "Kold sekundær ind", "Secondary inlet temperature"},
+        {"QRLabel8", "Primær tryktab", "Pressure loss primary side"},
+        {"QRLabel9", "Sekundær tryktab", "Pressure loss secondary side"},
+        {"QRLabel10", "Temp. differens primær", "Primary cooling off"},
+        {"QRLabel11", "Temp. differens sekundær", "Secondary heating up"},
+        {"QRLabel12", "Primær vandflow", "Primary flow"},
+        {"QRLabel13", "Sekundær vandflow", "Secondary flow"},
+        {"QRLabel14", "Logaritmisk middeltemp.", "Logaritmic temperature difference"},
+        {"QRLabel15", "Varmeoverføringsevne", "UA overall heat transfer coefficient"},
+        {"QRLabel17", "Tervol Program version 1.2 for windows", "Tervol Program version 1.2 for windows"},
+        {"QRLabel22", "°C  ", "°C  "},
+        {"QRLabel39", "kW/°C ", "kW/°C "},
+    };
+    for (const bool english : {true, false}) {
+        StartedForm s;
+        s.form.BitBtnUKClick();  // the Danish set is seen after a switch away and back
+        if (!english)
+            s.form.BitBtnDKClick();
+        const auto pick = [&](const auto& row) { return std::string(english ? row.english : row.danish); };
+        for (const auto& row : rows) {
+            EXPECT_EQ(s.form.Caption(row.nominal), pick(row));
+            EXPECT_EQ(s.form.Caption(row.actual), pick(row));
+        }
+        for (const auto& f : frames) {
+            const std::string shown = std::holds_alternative<Group>(f.control)
+                                          ? s.form.GroupCaption(std::get<Group>(f.control))
+                                          : s.form.ButtonCaption(std::get<Button>(f.control));
+            EXPECT_EQ(shown, pick(f));
+        }
+        for (const auto& p : page)
+            EXPECT_EQ(s.page.Caption(p.label), pick(p)) << p.label;
+        for (Field list : {Field::Primery, Field::Sekundery, Field::primery1, Field::Sekundery1}) {
+            EXPECT_EQ(s.form.Item(list, 0), english ? "Water" : "Vand");
+            EXPECT_EQ(s.form.Item(list, 1), english ? "antifreeze" : "Glykol");
+        }
+        EXPECT_EQ(s.form.WindowCaption(), "Tervol Program ver. 1.2");
+    }
 }
 
 }  // namespace

@@ -1,25 +1,15 @@
 // The part-load study of the start-up case: the default 10 points, 1000
 // points, and 1000 points that each spend all 10000 passes of the iteration.
 #include "study/study.h"
+#include "tests/support/recording_platform.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-struct SilentPlatform : app::Platform {
-    void ShowMessageBox(const std::string&, calc::MessageKind) override {}
-    void ShowErrorBox(const std::string&) override {}
-    std::optional<std::string> RunOpenDialog(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> RunSaveDialog(const std::string&) override { return std::nullopt; }
-    void ShowReportPreview(const report::Tquickrptpage&) override {}
-    void OpenHelpFile(const std::string&) override {}
-    void ShowPartLoadStudy() override {}
-    void CloseWindow() override {}
-};
-
 void RunStudy(benchmark::State& state, const char* etpe, int points, bool everyPointFails)
 {
-    SilentPlatform platform;
+    RecordingPlatform platform;
     app::TForm1 form(platform);
     form.FormCreate();
     form.SetText(app::Field::Etpe, etpe);

@@ -5,11 +5,13 @@
 #include <QChart>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -43,9 +45,11 @@ void FillStudyChart(QChart& chart, const study::Study& study, const ChartCaption
     auto* flow = new QLineSeries;
     temperature->setName(captions.returnTemperature);
     flow->setName(captions.primaryFlow);
-    // Markers show where the points are, also where a failed one is left out.
-    temperature->setPointsVisible(true);
-    flow->setPointsVisible(true);
+    // Markers show where the points are, also where a failed one is left
+    // out, as long as they do not merge into a band.
+    const bool markers = study.points.size() <= 50;
+    temperature->setPointsVisible(markers);
+    flow->setPointsVisible(markers);
     double xLow = INFINITY, xHigh = -INFINITY, tLow = INFINITY, tHigh = -INFINITY, vLow = INFINITY, vHigh = -INFINITY;
     for (const study::Point& p : study.points) {
         xLow = std::min(xLow, p.value), xHigh = std::max(xHigh, p.value);
@@ -85,6 +89,19 @@ void FillStudyChart(QChart& chart, const study::Study& study, const ChartCaption
     right->setLinePenColor(flow->color());
     right->setLabelsColor(flow->color());
     chart.legend()->setAlignment(Qt::AlignBottom);
+}
+
+QString ColumnHeader(const QString& caption)
+{
+    QString text = caption;
+    for (const QString& unitStart : {QStringLiteral(" ["), QStringLiteral(" ("), QStringLiteral(" °")}) {
+        const qsizetype at = text.lastIndexOf(unitStart);
+        if (at > 0) {
+            text[at] = QLatin1Char('\n');
+            break;
+        }
+    }
+    return text;
 }
 
 std::vector<int> RowsShown(int rowCount, int capacity)
@@ -142,22 +159,39 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
     inputs(left, page.nominalHeading, page.nominalInputs);
     inputs(left + width - columnWidth, page.actualHeading, page.actualInputs);
 
-    // The table, down to the chart.
-    constexpr double chartTop = 197, chartHeight = 85, headerHeight = 11, row = 3.6;
+    // The table, then the chart below it down to the bottom margin.
+    constexpr double pageBottom = 282, minChartHeight = 95, maxChartHeight = 120, headerHeight = 11, row = 3.6;
     const double tableTop = inputsBottom + 4;
     const int columns = int(page.columns.size());
-    const double cell = width / std::max(columns, 1);
-    painter.setFont(font(6.5, true));
-    for (int c = 0; c < columns; ++c)
-        painter.drawText(mm(left + c * cell, tableTop, cell, headerHeight), Qt::AlignCenter | Qt::TextWordWrap,
-                         page.columns[c]);
+    // The varied value may carry up to twelve digits; the results fewer.
+    const double firstCell = 24, cell = (width - firstCell) / std::max(columns - 1, 1);
+    const auto column = [&](int c) { return c == 0 ? left : left + firstCell + (c - 1) * cell; };
+    const auto cellWidth = [&](int c) { return c == 0 ? firstCell : cell; };
+    for (int c = 0; c < columns; ++c) {
+        // A caption's longest word must fit its column: smaller type, not a
+        // word cut in two.
+        QFont headerFont = font(6.5, true);
+        const double room = (cellWidth(c) - 1) * sx;
+        for (double size = 6.5; size >= 4.5; size -= 0.25) {
+            headerFont = font(size, true);
+            const QFontMetricsF metrics(headerFont, &device);
+            double widest = 0;
+            for (const QString& word : page.columns[c].split(QRegularExpression(QStringLiteral("\\s+"))))
+                widest = std::max(widest, metrics.horizontalAdvance(word));
+            if (widest <= room)
+                break;
+        }
+        painter.setFont(headerFont);
+        painter.drawText(mm(column(c), tableTop, cellWidth(c), headerHeight), Qt::AlignCenter | Qt::TextWordWrap,
+                         ColumnHeader(page.columns[c]));
+    }
     QPen rule(Qt::black);
     rule.setWidthF(0.2 * sx);
     painter.setPen(rule);
     painter.drawLine(QPointF(left * sx, (tableTop + headerHeight) * sy),
                      QPointF((left + width) * sx, (tableTop + headerHeight) * sy));
     painter.setPen(Qt::black);
-    const int capacity = int((chartTop - 6 - tableTop - headerHeight) / row);
+    const int capacity = int((pageBottom - minChartHeight - 6 - row - tableTop - headerHeight) / row);
     const std::vector<int> shown = RowsShown(int(page.rows.size()), std::max(capacity, 2));
     painter.setFont(font(7));
     double y = tableTop + headerHeight + 0.5;
@@ -165,10 +199,10 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
         const QStringList& cells = page.rows[r];
         if (cells.size() == columns) {
             for (int c = 0; c < columns; ++c)
-                painter.drawText(mm(left + c * cell, y, cell, row), Qt::AlignCenter, cells[c]);
+                painter.drawText(mm(column(c), y, cellWidth(c), row), Qt::AlignCenter, cells[c]);
         } else if (!cells.isEmpty()) {
-            painter.drawText(mm(left, y, cell, row), Qt::AlignCenter, cells.front());
-            const QRectF rest = mm(left + cell + 1, y, width - cell - 1, row);
+            painter.drawText(mm(left, y, firstCell, row), Qt::AlignCenter, cells.front());
+            const QRectF rest = mm(left + firstCell + 1, y, width - firstCell - 1, row);
             const QString message = cells.mid(1).join(QStringLiteral(" | "));
             painter.drawText(rest, Qt::AlignLeft | Qt::AlignVCenter,
                              QFontMetricsF(painter.font()).elidedText(message, Qt::ElideRight, rest.width()));
@@ -176,10 +210,12 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
         y += row;
     }
     if (shown.size() < page.rows.size()) {
-        painter.setFont(font(7));
         painter.drawText(mm(left, y + 0.5, width, row), Qt::AlignRight | Qt::AlignVCenter,
                          page.shownOf.arg(shown.size()).arg(page.rows.size()));
+        y += row;
     }
+    const double chartTop = y + 6;
+    const double chartHeight = std::min(maxChartHeight, pageBottom - chartTop);
 
     // The chart, drawn anew at the page's size so that it is sharp on paper.
     QGraphicsScene scene;
@@ -201,6 +237,9 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
         axis->setTitleFont(small);
     }
     chart->legend()->setFont(small);
+    // The chart lays itself out when the event loop next runs; the page is
+    // painted now.
+    chart->layout()->activate();
     scene.setSceneRect(chart->geometry());
     scene.render(&painter, target, chart->geometry());
     painter.restore();

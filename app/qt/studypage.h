@@ -43,6 +43,9 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
 // standard print dialog.
 void ShowStudyPreview(const StudyPage& page, const study::Study& study, const ChartCaptions& captions, QWidget* parent);
 
+// A column caption on two lines: the name, then its unit.
+QString ColumnHeader(const QString& caption);
+
 // The rows of the table that fit `capacity`: all of them, or evenly spaced
 // ones from the first to the last.
 std::vector<int> RowsShown(int rowCount, int capacity);

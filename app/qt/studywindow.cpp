@@ -16,9 +16,11 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,20 +31,6 @@ namespace {
 using study::Input;
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-// A column header on two lines: the name, then its unit.
-QString Header(const std::string& caption)
-{
-    QString text = QString::fromStdString(caption);
-    for (const QString& unitStart : {QStringLiteral(" ["), QStringLiteral(" ("), QStringLiteral(" °")}) {
-        const qsizetype at = text.lastIndexOf(unitStart);
-        if (at > 0) {
-            text[at] = QLatin1Char('\n');
-            break;
-        }
-    }
-    return text;
-}
 
 constexpr Field kNominalInputs[] = {Field::Primery,  Field::Sekundery, Field::EQ_nom,  Field::Etpe_nom, Field::Etpa_nom,
                                     Field::Etsa_nom, Field::Etse_nom,  Field::EPp_nom, Field::EPs_nom};
@@ -110,12 +98,13 @@ void StudyWindow::Build()
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Ten equal columns across the window; the long captions wrap instead.
+    // Long captions wrap; FitColumns gives each column room for its
+    // longest word and its numbers.
     QHeaderView* header = table_->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Stretch);
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     header->setMinimumHeight(4 * table_->fontMetrics().lineSpacing() + 8);
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    table_->viewport()->installEventFilter(this);
 
     chart_ = new QChart;
     chartView_ = new QChartView(chart_, this);
@@ -207,8 +196,9 @@ void StudyWindow::Retranslate()
     const auto columns = study::ColumnCaptions(form_, model_.Last().range.quantity);
     QStringList headers;
     for (const std::string& caption : columns)
-        headers << Header(caption);
+        headers << ColumnHeader(QString::fromStdString(caption));
     table_->setHorizontalHeaderLabels(headers);
+    FitColumns();
     const ChartCaptions cc = chartCaptions();
     chart_->setTitle(QString());
     if (chart_->series().size() == 2) {
@@ -373,8 +363,38 @@ StudyPage StudyWindow::Page() const
 
 void StudyWindow::Print() { ShowStudyPreview(Page(), model_.Last(), chartCaptions(), this); }
 
+void StudyWindow::FitColumns()
+{
+    QHeaderView* header = table_->horizontalHeader();
+    const QFontMetrics captions(header->font()), cells(table_->font());
+    const int padding = 2 * table_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    std::vector<int> widths(size_t(table_->columnCount()));
+    int total = 0;
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        int width = 0;
+        if (const QTableWidgetItem* item = table_->horizontalHeaderItem(c))
+            for (const QString& word : item->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+                width = std::max(width, captions.horizontalAdvance(word));
+        // A failed point's message spans the row and is not a column's width.
+        for (int r = 0; r < table_->rowCount(); ++r)
+            if (table_->columnSpan(r, c) == 1 && table_->item(r, c))
+                width = std::max(width, cells.horizontalAdvance(table_->item(r, c)->text()));
+        widths[c] = width + padding;
+        total += widths[c];
+    }
+    // What is left of the view is shared out, so the columns fill it.
+    const int spare = std::max(0, table_->viewport()->width() - total) / std::max(1, table_->columnCount());
+    for (int c = 0; c < table_->columnCount(); ++c)
+        header->resizeSection(c, widths[c] + spare);
+}
+
 bool StudyWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == table_->viewport()) {
+        if (event->type() == QEvent::Resize)
+            FitColumns();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     int index = -1;
@@ -385,9 +405,16 @@ bool StudyWindow::eventFilter(QObject* watched, QEvent* event)
         return false;
     // The input fields' key filter, judged against the text as the model has it.
     const auto& press = *static_cast<QKeyEvent*>(event);
-    // Tab and Delete carry text too, but move the focus or edit.
-    if (press.key() == Qt::Key_Tab || press.key() == Qt::Key_Backtab || press.key() == Qt::Key_Delete)
-        return false;
+    // These carry text too, but move the focus, edit, run "Beregn" or close.
+    switch (press.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: return false;
+    default: break;
+    }
     const std::u32string typed = press.text().toStdU32String();
     if (typed.empty() || typed == U"\x7f")
         return false;

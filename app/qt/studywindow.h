@@ -51,6 +51,7 @@ private:
     void Retranslate();
     void ShowStudy();
     void SyncInputs();
+    void FitColumns();
     void SaveCsvAs();
     void Print();
 

@@ -1,4 +1,5 @@
 // The part-load study window on the offscreen platform, opened by its button.
+#include "app/qt/studypage.h"
 #include "app/qt/studywindow.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/window_test.h"
@@ -8,8 +9,10 @@
 #include <QChart>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -156,6 +159,40 @@ TEST_F(StudyWindowTest, SavesAndCopiesTheDefaultStudy)
     const QStringList lines = QApplication::clipboard()->text().split('\n');
     ASSERT_EQ(lines.size(), 12);  // header, ten points, the empty rest after the last line end
     EXPECT_EQ(lines[10], "55\t33.0\t40.0\t33.0\t0.560\t0.824\t1.199\t1.451\t5.78\t9.52");
+}
+
+// The printed page of a 1000-point study on bare A4 paper at 100 dpi: the
+// table keeps to a selection of rows, the chart draws its return temperature
+// line, and nothing reaches into the bottom margin.
+TEST_F(StudyWindowTest, PrintedPageKeepsALongStudyOnOnePage)
+{
+    app::qt::StudyWindow* study = OpenStudy();
+    ASSERT_TRUE(study);
+    TypeInto(study->edit(Input::Points), "1000");
+    QTest::mouseClick(study->findChild<QPushButton*>("calculate"), Qt::LeftButton);
+    ASSERT_EQ(study->table()->rowCount(), 1000);
+
+    QImage paper(827, 1169, QImage::Format_RGB32);
+    paper.setDotsPerMeterX(3937);
+    paper.setDotsPerMeterY(3937);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    app::qt::PaintStudyPage(painter, study->Page(), study->model().Last(), study->chartCaptions());
+    painter.end();
+
+    const QColor line = static_cast<QLineSeries*>(study->chart()->series()[0])->color();  // the same theme on paper
+    int inked = 0, lineColoured = 0;
+    for (int y = 0; y < paper.height(); ++y)
+        for (int x = 0; x < paper.width(); ++x) {
+            const QColor c = paper.pixelColor(x, y);
+            if (y > 1169 - 50 && c != Qt::white)  // the bottom margin, 12.7 mm
+                ++inked;
+            if (y > 1169 / 2 &&
+                qAbs(c.red() - line.red()) + qAbs(c.green() - line.green()) + qAbs(c.blue() - line.blue()) < 30)
+                ++lineColoured;
+        }
+    EXPECT_EQ(inked, 0);
+    EXPECT_GT(lineColoured, 200);
 }
 
 }  // namespace

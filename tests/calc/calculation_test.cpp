@@ -162,6 +162,11 @@ TEST(Actual, IterationFromTheStartTexts)
     EXPECT_EQ(v.passes, 12);
     EXPECT_NEAR(v.filmUA, 9.517, 1e-3);
     EXPECT_NEAR(v.UA, 55 / v.m, 1e-12);  // the shown UA is Q / m, not the film model's
+    // A supply 0.001 K above the warm outlet creeps: the limit the window's
+    // command runs with ends it after exactly 10000 passes, unconverged.
+    const calc::ActualValues slow = calc::SolveActual(55, 63.001, 30, 63, 1, 1, nominal);
+    EXPECT_EQ(slow.passes, 10000);
+    EXPECT_FALSE(slow.converged);
 }
 
 }  // namespace

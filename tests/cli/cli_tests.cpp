@@ -106,12 +106,21 @@ TEST_F(Commands, CsvReadsWithTheLocaleAndWritesResultsWithAPoint)
                          P("missing.tvl") + ": File not found.\ntervol: " + P("folder") + ": File access denied.\n");
 }
 
+// A path as a JSON string holds it: Windows' backslashes doubled.
+std::string JsonPath(const std::string& path)
+{
+    std::string out;
+    for (char c : path)
+        out += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return out;
+}
+
 TEST_F(Commands, JsonInEnglish)
 {
     const Outcome o = Tervol({"rate", P("start.tvl"), "--lang=en", P("order.tvl"), "--format", "json"});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.out,
-              "[\n  {\"file\": \"" + P("start.tvl") +
+              "[\n  {\"file\": \"" + JsonPath(P("start.tvl")) +
                   "\", \"status\": \"ok\", \"messages\": [], \"fields\": {\"Primery\": \"Vand\", "
                   "\"Sekundery\": \"Vand\", \"EQ_nom\": \"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", "
                   "\"Etse_nom\": \"65\", \"Etsa_nom\": \"35\", \"EPp_nom\": \"1\", \"EPs_nom\": \"1\", "
@@ -121,7 +130,7 @@ TEST_F(Commands, JsonInEnglish)
                   "\"30\", \"Etpa_beregn\": \"33.0\", \"EAOp\": \"40.0\", \"EAOs\": \"33.0\", \"EP_p\": "
                   "\"0.560\", \"EP_s\": \"0.824\", \"EV_p\": \"1.199\", \"EV_s\": \"1.451\", \"Em\": \"5.78\", "
                   "\"EUA\": \"9.52\"}},\n  {\"file\": \"" +
-                  P("order.tvl") +
+                  JsonPath(P("order.tvl")) +
                   "\", \"status\": \"failed\", \"messages\": [\"Primary inlet temperature °C must be greater "
                   "than Secondary outlet temperature °C\", \"Secondary outlet temperature °C must be greater "
                   "than Secondary inlet temperature °C\"], \"fields\": {\"Primery\": \"Vand\", \"Sekundery\": "

@@ -1,19 +1,103 @@
 #include "calc/actual.h"
 
+#include "calc/correlations.h"
 #include "calc/fault.h"
 #include "calc/funktion.h"
 #include "calc/numtext.h"
+
+#include <cmath>
 
 namespace calc {
 
 namespace {
 
+using fluid::Exp;
+
+// Adds up the values a plain pass hands it. The sum is finite only when each
+// of them is; an overflow of the sum alone merely costs a checked rerun.
+struct Sentinel {
+    double sum = 0;
+    void operator()(double v) { sum += v; }
+};
+
 // Reciprocal film conductance, up to the factor k: 1 / (fluid factor · (W in W/K)^0.65).
-Real FilmTerm(int medium, Real meanTemperature, Real capacityRate)
+template <class Num, class Watch>
+[[gnu::always_inline]] inline Num FilmTerm(int medium, Num meanTemperature, Num capacityRate, Watch& watch)
 {
-    const Real fluid = funktion::HeatTransferFactor(medium, meanTemperature.value(), kFilmExponent);
-    const Real flow = funktion::Power((capacityRate * 1000.0).value(), kFilmExponent);
-    return Real(1.0) / (fluid * flow);
+    const Num fluidFactor = fluid::HeatTransferFactor(medium, meanTemperature, kFilmExponent, watch);
+    const Num flow = fluid::Power(capacityRate * 1000.0, kFilmExponent, watch);
+    const Num product = fluidFactor * flow;
+    watch(product);
+    return Num(1.0) / product;
+}
+
+// What stays the same in every pass.
+template <class Num>
+struct Fixed {
+    Num Q, tpe, tsa, Ws, tsm, k;
+    int cp, cs;
+};
+
+template <class Num>
+struct Pass {
+    Num tpa, UA, change;
+};
+
+// One pass from the previous return temperature. Rs does not change between
+// passes, but is formed in the first one (FormRs) after the capacity ratio,
+// so that a heat load of 0 meets its 0/0 there first.
+template <bool FormRs, class Num, class Watch>
+Pass<Num> OnePass(const Fixed<Num>& f, Num told, Num& Rs, Watch& watch)
+{
+    const Num drop = f.tpe - told;
+    watch(drop);
+    const Num Wp = f.Q / drop;
+    const Num R = Wp / f.Ws;
+    const Num tpm = (f.tpe + told) / 2.0;
+    const Num Rp = FilmTerm(f.cp, tpm, Wp, watch);
+    if constexpr (FormRs)
+        Rs = FilmTerm(f.cs, f.tsm, f.Ws, watch);
+    const Num resistance = (Rp + Rs) * f.k;
+    watch(resistance);
+    const Num UA = Num(1.0) / resistance / 1000.0;
+    const Num NTU = UA / Wp;
+    Num effectiveness;
+    if (R == 1.0) {
+        effectiveness = NTU / (Num(1.0) + NTU);
+    } else {
+        const Num exponent = -NTU * (Num(1.0) - R);
+        watch(exponent);
+        const Num e = Exp(exponent);
+        const Num denominator = Num(1.0) - R * e;
+        watch(denominator);
+        effectiveness = (Num(1.0) - e) / denominator;
+    }
+    const Num tpa = f.tpe - (f.tpe - f.tsa) * effectiveness;
+    const Num change = tpa - told;
+    watch(change);
+    return {tpa, UA, change};
+}
+
+// The passes run on plain doubles. An infinity or NaN that one operation
+// produces is carried on by every later one, except as an exponent
+// (e^-inf = 0) or as a divisor (x/inf = 0). The pass hands the sentinel every
+// exponent, every divisor it computes but three whose infinity is carried on
+// anyway (Wp into the flow's exponent, the mixture's conductivity into the
+// Prandtl number's, 1 + NTU into its own dividend), and its last difference.
+// So a finite sentinel means no operation of the pass faulted; otherwise the
+// pass runs again checked, from the same doubles, and raises the fault of the
+// operation where it arose.
+template <bool FormRs>
+Pass<double> WatchedPass(const Fixed<double>& plain, const Fixed<Real>& checked, double told, double& Rs)
+{
+    Sentinel sentinel;
+    const Pass<double> pass = OnePass<FormRs>(plain, told, Rs, sentinel);
+    if (!std::isfinite(sentinel.sum)) [[unlikely]] {
+        Real RsChecked = Rs;
+        fluid::Unwatched unwatched;
+        OnePass<FormRs>(checked, Real(told), RsChecked, unwatched);
+    }
+    return pass;
 }
 
 }  // namespace
@@ -22,50 +106,32 @@ ActualValues SolveActual(double Qd, double tped, double tsad, double tsed, int c
                          int maxPasses)
 {
     const Real Q = Qd, tpe = tped, tsa = tsad, tse = tsed;
+    fluid::Unwatched checked;
 
     // k makes the film model give exactly UA_nom at the nominal rates.
-    const Real RpNom = FilmTerm(cp, nom.tpm_nom, nom.Wp_nom);
-    const Real RsNom = FilmTerm(cs, nom.tsm_nom, nom.Ws_nom);
+    const Real RpNom = FilmTerm(cp, Real(nom.tpm_nom), Real(nom.Wp_nom), checked);
+    const Real RsNom = FilmTerm(cs, Real(nom.tsm_nom), Real(nom.Ws_nom), checked);
     const Real k = Real(1.0) / (Real(1000.0) * nom.UA_nom * (RpNom + RsNom));
 
     const Real Ws = Q / (tse - tsa);
     const Real tsm = (tse + tsa) / 2.0;
-    Real tpa = tsa;
 
-    ActualValues out;
-    // Rs does not change between passes, but is formed in the first pass
-    // after the capacity ratio, so that a heat load of 0 meets its 0/0 there
-    // first.
-    std::optional<Real> Rs;
-    Real UA;
-    int passes = 0;
-    while (true) {
+    const Fixed<Real> fixedChecked{Q, tpe, tsa, Ws, tsm, k, cp, cs};
+    const Fixed<double> fixedPlain{Qd, tped, tsad, Ws.value(), tsm.value(), k.value(), cp, cs};
+    double Rs = 0;
+    Pass<double> pass = WatchedPass<true>(fixedPlain, fixedChecked, tsad, Rs);
+    int passes = 1;
+    while (!(std::fabs(pass.change) < kTolerance || passes >= maxPasses)) {
         ++passes;
-        const Real told = tpa;
-        const Real Wp = Q / (tpe - told);
-        const Real R = Wp / Ws;
-        const Real tpm = (tpe + told) / 2.0;
-        const Real Rp = FilmTerm(cp, tpm, Wp);
-        if (!Rs)
-            Rs = FilmTerm(cs, tsm, Ws);
-        UA = Real(1.0) / ((Rp + *Rs) * k) / 1000.0;
-        const Real NTU = UA / Wp;
-        Real effectiveness;
-        if (R == 1.0) {
-            effectiveness = NTU / (Real(1.0) + NTU);
-        } else {
-            const Real e = Exp(-NTU * (Real(1.0) - R));
-            effectiveness = (Real(1.0) - e) / (Real(1.0) - R * e);
-        }
-        tpa = tpe - (tpe - tsa) * effectiveness;
-        if (Abs(tpa - told) < kTolerance || passes >= maxPasses)
-            break;
+        pass = WatchedPass<false>(fixedPlain, fixedChecked, pass.tpa, Rs);
     }
+    ActualValues out;
     out.passes = passes;
     out.converged = passes < maxPasses;
-    out.filmUA = UA.value();
+    out.filmUA = pass.UA;
 
     // The final quantities are formed whether or not the iteration converged.
+    const Real tpa = pass.tpa;
     const Real Wp = Q / (tpe - tpa);
     const Real tpm = (tpe + tpa) / 2.0;
     out.tpa = tpa.value();

@@ -2,6 +2,7 @@
 // doubles it gives. The expected doubles are hexadecimal literals so that a
 // change in the last bit fails.
 #include "calc/actual.h"
+#include "calc/funktion.h"
 #include "calc/nominal.h"
 #include "tests/support/recording_sink.h"
 
@@ -94,6 +95,8 @@ TEST(Iteration, FirstFaultWins)
     };
     for (const auto& c : cases)
         EXPECT_EQ(FaultText([&] { Solve(c.in); }), c.fault) << c.what;
+    // Ends of opposite sign whose difference overflows: the logarithm's fault.
+    EXPECT_EQ(FaultText([] { funktion::LogMeanTempDiff(1e308, -1e308, 0, 0); }), kInvalid);
 }
 
 TEST(Iteration, ResultsToTheLastBit)

@@ -66,6 +66,8 @@ void StudyWindow::Build()
     };
     quantity_ = new QComboBox(this);
     quantity_->setObjectName(QStringLiteral("quantity"));
+    // Its captions change with the language, and so does their width.
+    quantity_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (size_t i = 0; i < study::kQuantities.size(); ++i)
         quantity_->addItem(QString());
     labelled(0, quantity_);

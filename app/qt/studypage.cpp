@@ -9,8 +9,6 @@
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QValueAxis>
 
@@ -247,16 +245,9 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
 
 void ShowStudyPreview(const StudyPage& page, const study::Study& study, const ChartCaptions& captions, QWidget* parent)
 {
-    report::RegisterReportFontSubstitutes();
-    QPrinter printer(QPrinter::HighResolution);
-    report::ConfigureReportPrinter(printer, report::PageSettings{});
-    QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        QPainter painter;
-        if (painter.begin(target))
-            PaintStudyPage(painter, page, study, captions);
-    });
-    dialog.exec();
+    // The report's paper and print settings, kept through the print dialog.
+    report::ShowPagePreview(report::PageSettings{}, parent,
+                            [&](QPainter& painter) { PaintStudyPage(painter, page, study, captions); });
 }
 
 }  // namespace app::qt

@@ -202,22 +202,26 @@ void KeepReportPaper(QPrinter& printer, const PageSettings& settings)
         printer.setPageSize(paper);
 }
 
-void ShowReportPreview(const Tquickrptpage& page, QWidget* parent)
+void ShowPagePreview(const PageSettings& settings, QWidget* parent, const std::function<void(QPainter&)>& paint)
 {
     RegisterReportFontSubstitutes();
     QPrinter printer(QPrinter::HighResolution);
-    ConfigureReportPrinter(printer, page.Page());
-
-    // Taken once, so the printed page carries the date the preview showed.
-    const QString date = TodayReportDateText();
+    ConfigureReportPrinter(printer, settings);
     QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page, &date](QPrinter* target) {
-        KeepReportPaper(*target, page.Page());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&settings, &paint](QPrinter* target) {
+        KeepReportPaper(*target, settings);
         QPainter painter;
         if (painter.begin(target))
-            PaintReportPage(painter, page, date);
+            paint(painter);
     });
     dialog.exec();
+}
+
+void ShowReportPreview(const Tquickrptpage& page, QWidget* parent)
+{
+    // Taken once, so the printed page carries the date the preview showed.
+    const QString date = TodayReportDateText();
+    ShowPagePreview(page.Page(), parent, [&page, &date](QPainter& painter) { PaintReportPage(painter, page, date); });
 }
 
 bool PrintReportToPdf(const Tquickrptpage& page, const QString& path, const QString& dateText)

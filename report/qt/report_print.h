@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <functional>
+
 #include "report/quickrptpage.h"
 
 class QPainter;
@@ -35,7 +37,11 @@ void ConfigureReportPrinter(QPrinter& printer, const PageSettings& settings);
 // before painting, to keep the paper the page is laid out for.
 void KeepReportPaper(QPrinter& printer, const PageSettings& settings);
 
-// The modal print preview; printing goes through the standard print dialog.
+// A modal print preview of one page laid out for `settings`, painted by
+// `paint`; printing goes through the standard print dialog, on that paper.
+void ShowPagePreview(const PageSettings& settings, QWidget* parent, const std::function<void(QPainter&)>& paint);
+
+// The report page's preview.
 void ShowReportPreview(const Tquickrptpage& page, QWidget* parent);
 
 // Renders the one page to a PDF file; false if the file cannot be written.

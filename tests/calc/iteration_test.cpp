@@ -71,10 +71,10 @@ TEST(Iteration, FirstFaultWins)
          kOverflow},
         {"secondary viscosity of the mixture", {55, 73, -70000, 63, 1, 2, Nominal::Water}, kOverflow},
         // Its reciprocal, the film term, would quietly come out 0.
-        {"secondary film product",
-         {7.0496626158216357e+260, 1.1370948294669067e+17, 87.668072534769578, 9.1837494143252874e+76, 1, 1,
-          Nominal::Water},
-         kOverflow},
+        {"primary film product", {1e240, 1e75, 1, 2, 1, 1, Nominal::Water}, kOverflow},
+        // A supply below the warm outlet makes R > 1; R·e overflows, and the
+        // effectiveness would quietly come out 0.
+        {"effectiveness denominator", {55, 55.305, 30, 63, 1, 2, Nominal::TightEnds}, kOverflow},
         // Later passes.
         {"the first pass lands on the supply, the second divides by 0",
          {1e300, 73, 30, 63, 1, 1, Nominal::Water},

@@ -20,12 +20,17 @@ struct Sentinel {
     void operator()(double v) { sum += v; }
 };
 
+// Checked arithmetic needs no sentinel.
+struct Unwatched {
+    void operator()(Real) const {}
+};
+
 // Reciprocal film conductance, up to the factor k: 1 / (fluid factor · (W in W/K)^0.65).
 template <class Num, class Watch>
 [[gnu::always_inline]] inline Num FilmTerm(int medium, Num meanTemperature, Num capacityRate, Watch& watch)
 {
-    const Num fluidFactor = fluid::HeatTransferFactor(medium, meanTemperature, kFilmExponent, watch);
-    const Num flow = fluid::Power(capacityRate * 1000.0, kFilmExponent, watch);
+    const Num fluidFactor = fluid::HeatTransferFactor(medium, meanTemperature, kFilmExponent);
+    const Num flow = fluid::Power(capacityRate * 1000.0, kFilmExponent);
     const Num product = fluidFactor * flow;
     watch(product);
     return Num(1.0) / product;
@@ -49,9 +54,7 @@ struct Pass {
 template <bool FormRs, class Num, class Watch>
 Pass<Num> OnePass(const Fixed<Num>& f, Num told, Num& Rs, Watch& watch)
 {
-    const Num drop = f.tpe - told;
-    watch(drop);
-    const Num Wp = f.Q / drop;
+    const Num Wp = f.Q / (f.tpe - told);
     const Num R = Wp / f.Ws;
     const Num tpm = (f.tpe + told) / 2.0;
     const Num Rp = FilmTerm(f.cp, tpm, Wp, watch);
@@ -79,11 +82,18 @@ Pass<Num> OnePass(const Fixed<Num>& f, Num told, Num& Rs, Watch& watch)
 }
 
 // The passes run on plain doubles. An infinity or NaN that one operation
-// produces is carried on by every later one, except as an exponent
-// (e^-inf = 0) or as a divisor (x/inf = 0). The pass hands the sentinel every
-// exponent, every divisor it computes but three whose infinity is carried on
-// anyway (Wp into the flow's exponent, the mixture's conductivity into the
-// Prandtl number's, 1 + NTU into its own dividend), and its last difference.
+// produces is carried on by every later one, except as a divisor (x/inf = 0)
+// or as an exponent (e^-inf = 0). The pass hands the sentinel each film
+// term's product, the resistance, the effectiveness's exponent and
+// denominator, and the last difference; every other place where a fault
+// could vanish ends in one of them:
+// - a power of a film term that comes out 0 makes the product 0, its
+//   reciprocal infinite and so the resistance;
+// - an infinite divisor of Wp makes Wp 0, and with it the flow's power;
+// - an infinite Wp, the divisor of NTU, makes R and so the exponent infinite;
+// - the mixture's conductivity, the divisor of its Prandtl number, is also a
+//   factor of the product;
+// - 1 + NTU divides NTU itself.
 // So a finite sentinel means no operation of the pass faulted; otherwise the
 // pass runs again checked, from the same doubles, and raises the fault of the
 // operation where it arose.
@@ -94,7 +104,7 @@ Pass<double> WatchedPass(const Fixed<double>& plain, const Fixed<Real>& checked,
     const Pass<double> pass = OnePass<FormRs>(plain, told, Rs, sentinel);
     if (!std::isfinite(sentinel.sum)) [[unlikely]] {
         Real RsChecked = Rs;
-        fluid::Unwatched unwatched;
+        Unwatched unwatched;
         OnePass<FormRs>(checked, Real(told), RsChecked, unwatched);
     }
     return pass;
@@ -106,7 +116,7 @@ ActualValues SolveActual(double Qd, double tped, double tsad, double tsed, int c
                          int maxPasses)
 {
     const Real Q = Qd, tpe = tped, tsa = tsad, tse = tsed;
-    fluid::Unwatched checked;
+    Unwatched checked;
 
     // k makes the film model give exactly UA_nom at the nominal rates.
     const Real RpNom = FilmTerm(cp, Real(nom.tpm_nom), Real(nom.Wp_nom), checked);

@@ -16,13 +16,6 @@ inline double Exp(double x) { return std::exp(x); }
 using calc::Exp;
 using calc::Ln;
 
-// Takes the values at which an infinity or NaN could vanish from a plain
-// computation (an exponent of −∞, a divisor of ±∞); checked arithmetic
-// needs none of them.
-struct Unwatched {
-    void operator()(Real) const {}
-};
-
 // c0 + c1·T + c2·T² + c3·T³ + c4·T⁴, powers by repeated multiplication,
 // terms added in rising order.
 template <class Num>
@@ -111,24 +104,21 @@ template <class Num>
 }
 
 // exp(exponent · ln base).
-template <class Num, class Watch>
-[[gnu::always_inline]] inline Num Power(Num base, double exponent, Watch& watch)
+template <class Num>
+[[gnu::always_inline]] inline Num Power(Num base, double exponent)
 {
-    const Num power = Num(exponent) * Ln(base);
-    watch(power);
-    return Exp(power);
+    return Exp(Num(exponent) * Ln(base));
 }
 
 // λ · ν^(−n) · Pr^0.3, the properties in this order, then the two powers.
-// Inlined so that a plain caller keeps its watched values in registers.
-template <class Num, class Watch>
-[[gnu::always_inline]] inline Num HeatTransferFactor(int medium, Num t, double n, Watch& watch)
+template <class Num>
+[[gnu::always_inline]] inline Num HeatTransferFactor(int medium, Num t, double n)
 {
     const Num lambda = Conductivity(medium, t);
     const Num nu = Viscosity(medium, t);
     const Num pr = Prandtl(medium, t);
-    const Num viscous = Power(nu, -n, watch);
-    const Num prandtl = Power(pr, 0.3, watch);
+    const Num viscous = Power(nu, -n);
+    const Num prandtl = Power(pr, 0.3);
     return lambda * viscous * prandtl;
 }
 

@@ -10,11 +10,7 @@ namespace funktion {
 using calc::Real;
 namespace fluid = calc::fluid;
 
-double Power(double base, double exponent)
-{
-    fluid::Unwatched checked;
-    return fluid::Power(Real(base), exponent, checked).value();
-}
+double Power(double base, double exponent) { return fluid::Power(Real(base), exponent).value(); }
 
 double Density(int medium, double t) { return fluid::Density(medium, Real(t)).value(); }
 double SpecificHeat(int medium, double t) { return fluid::SpecificHeat(medium, Real(t)).value(); }
@@ -24,8 +20,7 @@ double Prandtl(int medium, double t) { return fluid::Prandtl(medium, Real(t)).va
 
 double HeatTransferFactor(int medium, double t, double n)
 {
-    fluid::Unwatched checked;
-    return fluid::HeatTransferFactor(medium, Real(t), n, checked).value();
+    return fluid::HeatTransferFactor(medium, Real(t), n).value();
 }
 
 double LogMeanTempDiff(double t1, double t2, double t3, double t4)

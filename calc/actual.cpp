@@ -87,16 +87,19 @@ Pass<Num> OnePass(const Fixed<Num>& f, Num told, Num& Rs, Watch& watch)
 // term's product, the resistance, the effectiveness's exponent and
 // denominator, and the last difference; every other place where a fault
 // could vanish ends in one of them:
-// - a power of a film term that comes out 0 makes the product 0, its
-//   reciprocal infinite and so the resistance;
-// - an infinite divisor of Wp makes Wp 0, and with it the flow's power;
-// - an infinite Wp, the divisor of NTU, makes R and so the exponent infinite;
-// - the mixture's conductivity, the divisor of its Prandtl number, is also a
-//   factor of the product;
-// - 1 + NTU divides NTU itself.
-// So a finite sentinel means no operation of the pass faulted; otherwise the
-// pass runs again checked, from the same doubles, and raises the fault of the
-// operation where it arose.
+// - a power in a film term that comes out 0 makes the product 0, its
+//   reciprocal infinite, and so the resistance;
+// - a mean temperature that is not finite reaches the product through the
+//   conductivity, whatever the mixture's viscosity exponent or Prandtl
+//   divisor make of it;
+// - a divisor of Wp that is not finite makes Wp 0, and with it the flow's
+//   power;
+// - a Wp that is not finite, the divisor of NTU, makes R and so the exponent
+//   not finite;
+// - 1 + NTU divides NTU itself;
+// the other divisors are constants. So a finite sentinel means no operation
+// of the pass faulted; otherwise the pass runs again checked, from the same
+// doubles, and raises the fault of the operation where it arose.
 template <bool FormRs>
 Pass<double> WatchedPass(const Fixed<double>& plain, const Fixed<Real>& checked, double told, double& Rs)
 {

@@ -1,7 +1,9 @@
 // The fluid correlations over a number type: calc::Real, whose every
 // operation raises its own fault, or plain double for a caller that checks
 // the outcome itself (the actual-state iteration's fast pass). One text of
-// each formula for both, so that the two give the same doubles.
+// each formula for both, so that the two give the same doubles. What the
+// iteration calls in every pass is forced inline: a call would make the plain
+// pass keep its values in memory across it.
 #pragma once
 
 #include "calc/fault.h"

@@ -12,14 +12,13 @@
 #include "study/study.h"
 #include "study/studyform.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -68,14 +67,6 @@ TEST(HelpIndex, ParsingSkipsCommentsAndBlankLinesAndRefusesALineWithoutTarget)
 
 // ---- the pages
 
-std::string Read(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Blanks collapsed and the entities the pages use decoded, so a text can be
 // looked for as the user reads it.
 std::string Plain(std::string html)
@@ -99,7 +90,7 @@ protected:
         const fs::path page = from.parent_path() / target.substr(0, hash);
         ASSERT_TRUE(fs::is_regular_file(page)) << from << " -> " << target;
         if (hash != std::string::npos) {
-            EXPECT_NE(Read(page).find("name=\"" + target.substr(hash + 1) + "\""), std::string::npos)
+            EXPECT_NE(support::ReadFile(page).find("name=\"" + target.substr(hash + 1) + "\""), std::string::npos)
                 << from << " -> " << target;
         }
     }
@@ -107,7 +98,7 @@ protected:
 
 TEST_P(HelpPages, EveryKeywordLeadsToATopic)
 {
-    const auto keywords = app::ParseHelpKeywords(Read(folder / "keywords.txt"));
+    const auto keywords = app::ParseHelpKeywords(support::ReadFile(folder / "keywords.txt"));
     EXPECT_GT(keywords.size(), 50u);
     for (const HelpKeyword& k : keywords)
         ExpectResolves(folder / "keywords.txt", k.target);
@@ -121,7 +112,7 @@ TEST_P(HelpPages, EveryLinkAndPictureResolves)
         if (entry.path().extension() != ".html")
             continue;
         ++pages;
-        const std::string html = Read(entry.path());
+        const std::string html = support::ReadFile(entry.path());
         for (auto m = std::sregex_iterator(html.begin(), html.end(), reference); m != std::sregex_iterator(); ++m) {
             const std::string target = (*m)[2];
             if (target.rfind("http", 0) == 0)
@@ -135,7 +126,7 @@ TEST_P(HelpPages, EveryLinkAndPictureResolves)
 TEST_P(HelpPages, EveryCaptionOfTheWindowIsAKeyword)
 {
     std::set<std::string> keywords;
-    for (const HelpKeyword& k : app::ParseHelpKeywords(Read(folder / "keywords.txt")))
+    for (const HelpKeyword& k : app::ParseHelpKeywords(support::ReadFile(folder / "keywords.txt")))
         keywords.insert(k.keyword);
     std::vector<std::string_view> captions(table.rowCaptions.begin(), table.rowCaptions.end());
     captions.insert(captions.end(), table.groups.begin(), table.groups.end());
@@ -175,7 +166,7 @@ TEST_P(HelpPages, EveryMessageIsExplained)
     form.Dispatch([] { throw 0; });
     texts.push_back(platform.boxes.at(0).text.substr(0, platform.boxes.at(0).text.size() - 1));
 
-    const std::string page = Plain(Read(folder / "messages.html"));
+    const std::string page = Plain(support::ReadFile(folder / "messages.html"));
     for (const std::string& text : texts)
         EXPECT_NE(page.find(Plain(text)), std::string::npos) << text;
 }

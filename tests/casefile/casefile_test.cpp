@@ -12,18 +12,11 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // Every line a load set, and the error text ("" when it succeeded).
 std::pair<std::vector<std::string>, std::string> Load(const std::string& path)
@@ -43,7 +36,7 @@ std::pair<std::vector<std::string>, std::string> Load(const std::string& path)
 class CaseFile : public testing::Test {
 protected:
     std::string Path(const char* name) const { return dir_.File(name); }
-    void Write(const char* name, const std::string& bytes) const { dir_.Write(name, bytes); }
+    std::string Write(const char* name, const std::string& bytes) const { return dir_.Write(name, bytes); }
     support::ScratchDir dir_;
 };
 
@@ -90,7 +83,7 @@ TEST_F(CaseFile, SavedFileIsThirtyLinesAndLoadsBack)
     for (int i = 1; i < 29; ++i)
         expected += std::to_string(i) + "\r\n";
     expected += "\xE6\xF8\r\n";
-    EXPECT_EQ(ReadBytes(Path("case.tvl")), expected);
+    EXPECT_EQ(support::ReadFile(Path("case.tvl")), expected);
     const auto [loaded, error] = Load(Path("case.tvl"));
     EXPECT_EQ(error, "");
     EXPECT_EQ(loaded, std::vector<std::string>(lines.begin(), lines.end()));
@@ -120,8 +113,7 @@ TEST_F(CaseFile, ReadingRules)
     for (int i = 0; i < 30; ++i)
         cases[5].lines.emplace_back(i, "L" + std::to_string(i + 1));
     for (const auto& c : cases) {
-        Write("in.tvl", c.bytes);
-        const auto [loaded, error] = Load(Path("in.tvl"));
+        const auto [loaded, error] = Load(Write("in.tvl", c.bytes));
         std::vector<std::string> expected(30);
         for (const auto& [index, text] : c.lines)
             expected[index] = text;
@@ -152,13 +144,12 @@ TEST_F(CaseFile, RefusedLoadsSetNoFieldAndNeverHang)
 TEST_F(CaseFile, OneMebibyteLoadsOneByteMoreIsRefused)
 {
     const std::string line(1048576 - 2, 'x');  // with its CR LF exactly 1 MiB
-    Write("limit.tvl", line + "\r\n");
-    const auto [loaded, error] = Load(Path("limit.tvl"));
+    const auto [loaded, error] = Load(Write("limit.tvl", line + "\r\n"));
     EXPECT_EQ(error, "");
     ASSERT_EQ(loaded.size(), 30u);
     EXPECT_EQ(loaded[0], line);
-    Write("over.tvl", line + "\r\nx");
-    EXPECT_EQ(Load(Path("over.tvl")), std::make_pair(std::vector<std::string>{}, std::string("I/O error 27")));
+    EXPECT_EQ(Load(Write("over.tvl", line + "\r\nx")),
+              std::make_pair(std::vector<std::string>{}, std::string("I/O error 27")));
 }
 
 // Root may write any file; ctest runs this again as an unprivileged user.
@@ -175,7 +166,7 @@ TEST_F(CaseFile, ReadOnlyCaseIsRefusedAndKeptUnchanged)
     } catch (const casefile::FileError& e) {
         EXPECT_STREQ(e.what(), "File access denied");
     }
-    EXPECT_EQ(ReadBytes(Path("case.tvl")), old);
+    EXPECT_EQ(support::ReadFile(Path("case.tvl")), old);
     EXPECT_EQ(fs::status(Path("case.tvl")).permissions(), fs::perms(0444));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator()), 1);
 }
@@ -202,7 +193,7 @@ TEST_F(CaseFile, FailedSaveKeepsTheOldCase)
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 27);  // EFBIG
-    EXPECT_EQ(ReadBytes(Path("case.tvl")), old);
+    EXPECT_EQ(support::ReadFile(Path("case.tvl")), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator()), 1);  // no temporary left
 }
 

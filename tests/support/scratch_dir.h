@@ -18,6 +18,13 @@
 
 namespace support {
 
+// A file's bytes, "" when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 class ScratchDir {
 public:
     ScratchDir()
@@ -60,11 +67,7 @@ public:
         return path;
     }
 
-    std::string Read(std::string_view name) const
-    {
-        std::ifstream in(File(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Read(std::string_view name) const { return ReadFile(path_ / name); }
 
 private:
     std::filesystem::path path_;

@@ -57,6 +57,7 @@ TEST(Messages, EveryTextInBothLanguages)
     const std::string supplyWarmDK = "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C]";
     const std::string supplyWarmUK =
         "Primary inlet temperature °C must be greater than Secondary outlet temperature °C";
+    const std::string warmColdStart = "Varm sekundær ud [°C]  skal være større end Kold sekundær ind [°C] ";
     const std::vector<std::pair<Field, const char*>> nomOrder = {
         {Field::Etpe_nom, "40"}, {Field::Etpa_nom, "70"}, {Field::Etsa_nom, "65"}, {Field::Etse_nom, "50"}};
     const std::vector<std::pair<Field, const char*>> actOrder = {
@@ -64,45 +65,37 @@ TEST(Messages, EveryTextInBothLanguages)
     const struct {
         void (TForm1::*flag)();  // none: the captions as the window is created
         std::vector<std::pair<Field, const char*>> edits;
-        std::optional<Field> glycolList;
         void (TForm1::*command)();
         const char* kind;
         std::vector<std::string> texts;
     } cases[] = {
         // Both groups incomplete: only the nominal group is named.
-        {dk, {{Field::EQ_nom, ""}, {Field::Etse, ""}}, {}, act, "information", {nomMissingDK}},
-        {uk, {{Field::Sekundery, ""}, {Field::EQ, ""}}, {}, act, "information", {nomMissingUK}},
-        {dk, {{Field::EPs_nom, ""}}, {}, nom, "information", {nomMissingDK}},
+        {dk, {{Field::EQ_nom, ""}, {Field::Etse, ""}}, act, "information", {nomMissingDK}},
+        {uk, {{Field::Sekundery, ""}, {Field::EQ, ""}}, act, "information", {nomMissingUK}},
+        {dk, {{Field::EPs_nom, ""}}, nom, "information", {nomMissingDK}},
         // EQ_nom 100 would change the nominal results if anything ran.
-        {dk, {{Field::EQ_nom, "100"}, {Field::Etse, ""}}, {}, act, "information", {actMissingDK}},
-        {uk, {{Field::EQ_nom, "100"}, {Field::Sekundery1, ""}}, {}, act, "information", {actMissingUK}},
-        {dk, {{Field::Etpe_nom, "100.5"}}, Field::Primery, nom, "information", {limit100DK}},
-        {uk, {{Field::Etpe_nom, "100.5"}}, Field::Primery, nom, "information", {limit100UK}},
-        {dk, {{Field::Etpe_nom, "180.5"}}, {}, nom, "information", {limit180DK}},
-        {uk, {{Field::Etpe_nom, "180.5"}}, {}, nom, "information", {limit180UK}},
-        {dk, {{Field::Etpe, "100.5"}}, Field::primery1, act, "information", {limit100DK}},
-        {uk, {{Field::Etpe, "100.5"}}, Field::primery1, act, "information", {limit100UK}},
-        {dk, {{Field::Etpe, "180.5"}}, {}, act, "information", {limit180DK}},
-        {uk, {{Field::Etpe, "180.5"}}, {}, act, "information", {limit180UK}},
-        {dk, nomOrder, {}, nom, "error", {supplyReturnDK, warmColdDK, supplyWarmDK}},
-        {uk, nomOrder, {}, nom, "error", {supplyReturnUK, warmColdUK, supplyWarmUK}},
-        {nullptr,
-         {{Field::Etsa_nom, "65"}, {Field::Etse_nom, "35"}},
-         {},
-         nom,
-         "error",
-         {"Varm sekundær ud [°C]  skal være større end Kold sekundær ind [°C] "}},
-        {dk, actOrder, {}, act, "error", {supplyWarmDK, warmColdDK}},
-        {uk, actOrder, {}, act, "error", {supplyWarmUK, warmColdUK}},
-        {dk, {{Field::Etpe, "63.001"}}, {}, act, "plain", {"Iterration konvergerer ikke !"}},
-        {uk, {{Field::Etpe, "63.001"}}, {}, act, "plain", {"Iterration konvergerer ikke !"}},
+        {dk, {{Field::EQ_nom, "100"}, {Field::Etse, ""}}, act, "information", {actMissingDK}},
+        {uk, {{Field::EQ_nom, "100"}, {Field::Sekundery1, ""}}, act, "information", {actMissingUK}},
+        {dk, {{Field::Primery, "Glykol"}, {Field::Etpe_nom, "100.5"}}, nom, "information", {limit100DK}},
+        {uk, {{Field::Primery, "antifreeze"}, {Field::Etpe_nom, "100.5"}}, nom, "information", {limit100UK}},
+        {dk, {{Field::Etpe_nom, "180.5"}}, nom, "information", {limit180DK}},
+        {uk, {{Field::Etpe_nom, "180.5"}}, nom, "information", {limit180UK}},
+        {dk, {{Field::primery1, "Glykol"}, {Field::Etpe, "100.5"}}, act, "information", {limit100DK}},
+        {uk, {{Field::primery1, "antifreeze"}, {Field::Etpe, "100.5"}}, act, "information", {limit100UK}},
+        {dk, {{Field::Etpe, "180.5"}}, act, "information", {limit180DK}},
+        {uk, {{Field::Etpe, "180.5"}}, act, "information", {limit180UK}},
+        {dk, nomOrder, nom, "error", {supplyReturnDK, warmColdDK, supplyWarmDK}},
+        {uk, nomOrder, nom, "error", {supplyReturnUK, warmColdUK, supplyWarmUK}},
+        {nullptr, {{Field::Etsa_nom, "65"}, {Field::Etse_nom, "35"}}, nom, "error", {warmColdStart}},
+        {dk, actOrder, act, "error", {supplyWarmDK, warmColdDK}},
+        {uk, actOrder, act, "error", {supplyWarmUK, warmColdUK}},
+        {dk, {{Field::Etpe, "63.001"}}, act, "plain", {"Iterration konvergerer ikke !"}},
+        {uk, {{Field::Etpe, "63.001"}}, act, "plain", {"Iterration konvergerer ikke !"}},
     };
     for (const auto& c : cases) {
         StartedForm s;
         if (c.flag)
             (s.form.*c.flag)();
-        if (c.glycolList)
-            s.form.SetItemIndex(*c.glycolList, 1);
         for (const auto& [field, text] : c.edits)
             s.form.SetText(field, text);
         const auto before = s.form.CaseTexts();
@@ -139,17 +132,11 @@ TEST(Commands, FailedRunsLeaveResultFieldsAsTheyWere)
         s.Click(c.command);
         ASSERT_FALSE(s.platform.boxes.empty()) << c.box.text;
         EXPECT_EQ(s.platform.boxes.front(), c.box);
-        for (int i = 0; i < app::kFieldCount; ++i) {
-            const app::FieldInfo& info = app::Info(app::kCaseFileOrder[i]);
-            if (info.kind != app::FieldKind::Result)
-                continue;
-            const bool nominalResult = info.group == app::Group::GroupBox3;
-            if (nominalResult && c.nominalRefreshed) {
-                EXPECT_EQ(s.form.Text(Field::EUA_nom), "12.00") << c.box.text;  // 60 kW over 5 K
-            } else {
-                EXPECT_EQ(s.form.Text(info.field), before[i]) << c.box.text << " " << info.name;
-            }
-        }
+        // Case-file order: the nominal results are lines 10 to 15, the actual ones 22 to 30.
+        const auto after = s.form.CaseTexts();
+        for (int i = 9; i < 30; ++i)
+            EXPECT_TRUE(after[i] == before[i] || (c.nominalRefreshed && i < 15)) << c.box.text << " line " << i + 1;
+        EXPECT_EQ(after[14] == "12.00", c.nominalRefreshed) << c.box.text;  // EUA_nom: 60 kW over 5 K
     }
 }
 
@@ -182,22 +169,17 @@ TEST(ErrorBox, FullStopRule)
         EXPECT_EQ(app::WithFullStop(message), shown);
 }
 
-struct ListTextCase {
-    const char* text;
-    int position;
-};
-
 TEST(MediumList, WrittenTextSelectsTheItemItNames)
 {
-    const ListTextCase cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"Vand", 0},       {"water", 0},      {"WATER  ", 0}, {"Glykol", 1}, {"Glykol ", 1}, {"glykol   ", 1},
         {"antifreeze", 1}, {"Antifreeze", 1}, {"", -1},       {"Vandx", -1}, {" Vand", -1},  {"Glycol", -1},
     };
-    for (const ListTextCase& c : cases) {
+    for (const auto& [text, position] : cases) {
         StartedForm s;
-        s.form.SetText(Field::Sekundery1, c.text);
-        EXPECT_EQ(s.form.ItemIndex(Field::Sekundery1), c.position) << "'" << c.text << "'";
-        EXPECT_EQ(s.form.Text(Field::Sekundery1), c.text);  // shown as written
+        s.form.SetText(Field::Sekundery1, text);
+        EXPECT_EQ(s.form.ItemIndex(Field::Sekundery1), position) << "'" << text << "'";
+        EXPECT_EQ(s.form.Text(Field::Sekundery1), text);  // shown as written
     }
 }
 

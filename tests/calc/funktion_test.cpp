@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace funktion;
 
@@ -26,11 +27,7 @@ namespace {
 //   Pr = ν·ρ·cp/λ.
 TEST(Properties, HandWorkedValuesAcrossTheRange)
 {
-    const struct {
-        double (*property)(int, double);
-        int medium;
-        double t, expected;
-    } cases[] = {
+    const std::tuple<double (*)(int, double), int, double, double> cases[] = {
         // 999.92109343031 + 0.1260722787 − 0.15583253175 + 0.00281433375 − 0.0000279375
         {Density, 1, 5, 999.894119574},
         // 999.92109343031 + 1.260722787 − 15.583253175 + 2.81433375 − 0.279375
@@ -77,8 +74,8 @@ TEST(Properties, HandWorkedValuesAcrossTheRange)
         {Prandtl, 2, 40, 17.6594074431},        // 2.11449917928e-6 · 1041.67552 · 3590.4056 / 0.447824
         {Prandtl, 2, 90, 5.84695904183},        // 0.692475784192e-6 · 1008.36632 · 3761.4106 / 0.449204
     };
-    for (const auto& c : cases)
-        EXPECT_NEAR(c.property(c.medium, c.t), c.expected, std::fabs(c.expected) * 1e-9) << c.medium << " at " << c.t;
+    for (const auto& [property, medium, t, expected] : cases)
+        EXPECT_NEAR(property(medium, t), expected, std::fabs(expected) * 1e-9) << medium << " at " << t;
     for (int code : {0, 3, -1})  // every code but water is the mixture
         EXPECT_EQ(Prandtl(code, 37.5), Prandtl(MediumGlycol, 37.5));
     EXPECT_NEAR(HeatTransferFactor(1, 55, 0.65), 11428.0, 11428.0 * 5e-6);
@@ -92,10 +89,7 @@ TEST(PowerAndLogMean, ValuesAndFaults)
     EXPECT_EQ(FaultText([] { Power(-1, 0.65); }), "Invalid floating point operation");
     EXPECT_EQ(FaultText([] { Power(10, 400); }), "Floating point overflow");
     EXPECT_EQ(Power(10, -400), 0.0);  // underflow is no fault
-    const struct {
-        double t1, t2, t3, t4, expected;
-        const char* fault;
-    } cases[] = {
+    const std::tuple<double, double, double, double, double, const char*> cases[] = {
         {70, 40, 65, 35, 5, ""},
         {50, 40, 50, 40, 1e-7, ""},
         {70, 40, 50, 35, 10.820212, ""},
@@ -105,20 +99,17 @@ TEST(PowerAndLogMean, ValuesAndFaults)
         {60, 30, 60, 35, 0, "Invalid floating point operation"},  // one end 0, the other negative
         {61, 35, 60, 35, 0, "Floating point division by zero"},   // one end 0, the other 1: ln 1 = 0
     };
-    for (const auto& c : cases) {
+    for (const auto& [t1, t2, t3, t4, expected, fault] : cases) {
         double value = 0;
-        EXPECT_EQ(FaultText([&] { value = LogMeanTempDiff(c.t1, c.t2, c.t3, c.t4); }), c.fault) << c.t1 << c.t3;
-        EXPECT_NEAR(value, c.expected, 1e-6 * c.expected + 1e-12) << c.t1 << "," << c.t2;
+        EXPECT_EQ(FaultText([&] { value = LogMeanTempDiff(t1, t2, t3, t4); }), fault) << t1 << "," << t3;
+        EXPECT_NEAR(value, expected, 1e-6 * expected + 1e-12) << t1 << "," << t2;
     }
 }
 
 // "٫" is the Arabic decimal separator, two bytes in UTF-8.
 TEST(StrToFloat, AcceptedFormsAndFaults)
 {
-    const struct {
-        const char *separator, *text;
-        double value;
-    } accepted[] = {
+    const std::tuple<const char*, const char*, double> accepted[] = {
         {".", ".", 0},           {".", "   12.5   ", 12.5},
         {".", "1e3", 1000},      {".", "1E", 1},
         {".", "1e+", 1},         {".", "2.5e-1", 0.25},
@@ -146,12 +137,7 @@ TEST(StrToFloat, AcceptedFormsAndFaults)
 // the two has its rows with the window's key test.
 TEST(FilterNumericKey, DigitsBackspaceAndOneSeparator)
 {
-    const struct {
-        const char* separator;
-        char32_t key;
-        const char* text;
-        bool passes;
-    } cases[] = {
+    const std::tuple<const char*, char32_t, const char*, bool> cases[] = {
         {".", U'0', "", true},     {".", U'9', "1.5", true},  {".", 8, "", true},      {".", U'.', "12", true},
         {".", U'.', "1.5", false}, {".", U'.', ".", false},   {",", U',', "12", true}, {",", U',', "1,5", false},
         {"٫", U'٫', "12", true},   {"٫", U'٫', "1٫5", false}, {"٫", U'٫', "٫", false}, {"٫", U'7', "1٫", true},
@@ -159,21 +145,16 @@ TEST(FilterNumericKey, DigitsBackspaceAndOneSeparator)
         {".", U' ', "1", false},   {".", U'a', "", false},    {".", 3, "", false},     {".", 22, "", false},
         {".", 24, "", false},      {".", 26, "", false},      {".", 13, "", false},    {"٫", 0xD9, "", false},
     };
-    for (const auto& c : cases) {
-        char32_t key = c.key;
-        FilterNumericKey(key, c.text, c.separator);
-        EXPECT_EQ(key, c.passes ? c.key : 0)
-            << "key " << uint32_t(c.key) << " into '" << c.text << "' with " << c.separator;
+    for (const auto& [separator, typed, text, passes] : cases) {
+        char32_t key = typed;
+        FilterNumericKey(key, text, separator);
+        EXPECT_EQ(key, passes ? typed : 0) << "key " << uint32_t(typed) << " into '" << text << "' with " << separator;
     }
 }
 
 TEST(FormatResult, BothLocales)
 {
-    const struct {
-        double value;
-        int decimals;
-        const char *danish, *english;
-    } cases[] = {
+    const std::tuple<double, int, const char*, const char*> cases[] = {
         {1.6017961276768071, 3, "1,602", "1.602"},
         {32.95498782317083, 1, "33,0", "33.0"},
         {12345.678, 3, "12.345,678", "12,345.678"},
@@ -185,9 +166,9 @@ TEST(FormatResult, BothLocales)
         {9999999999.6, 1, "1E+10", "1E+10"},
         {1234567890123.0, 2, "1,23456789E+12", "1.23456789E+12"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(calc::FormatResult(c.value, c.decimals, {",", "."}), c.danish) << c.value;
-        EXPECT_EQ(calc::FormatResult(c.value, c.decimals, {".", ","}), c.english) << c.value;
+    for (const auto& [value, decimals, danish, english] : cases) {
+        EXPECT_EQ(calc::FormatResult(value, decimals, {",", "."}), danish) << value;
+        EXPECT_EQ(calc::FormatResult(value, decimals, {".", ","}), english) << value;
     }
 }
 

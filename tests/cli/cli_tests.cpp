@@ -198,29 +198,18 @@ TEST_F(Commands, EnglishTableCaptions)
 TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 {
     dir_.Write("big.tvl", CaseBytes(With(kStart, {{3, "550000"}})));
-    struct Row {
-        const char* format;
-        const char* expected;
-    } rows[] = {{"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
-                {"json", "\"EV_p_nom\": \"16017.961\", \"EV_s_nom\": \"15986.618\""},
-                {"table", "16.017,961"}};
-    for (const Row& row : rows)
-        EXPECT_NE(Tervol({"rate", "--format", row.format, P("big.tvl")}).out.find(row.expected), std::string::npos)
-            << row.format;
+    const std::pair<const char*, const char*> rows[] = {
+        {"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
+        {"json", "\"EV_p_nom\": \"16017.961\", \"EV_s_nom\": \"15986.618\""},
+        {"table", "16.017,961"}};
+    for (const auto& [format, expected] : rows)
+        EXPECT_NE(Tervol({"rate", "--format", format, P("big.tvl")}).out.find(expected), std::string::npos) << format;
 }
 
-TEST_F(Commands, ReportWritesThePageOfAComputedCaseOnly)
+// The page of a computed case, and none of a stopped one, the built
+// program's test writes; here the writer fails.
+TEST_F(Commands, ReportThatCannotBeWrittenFails)
 {
-    std::vector<std::pair<std::string, std::string>> written;  // path, a value and a heading
-    const cli::Host host{kDanish, [&](const report::Tquickrptpage& page, const std::string& path) {
-                             written.emplace_back(path, page.Caption("Etpa_beregn") + " " + page.Caption("QRLabel1"));
-                             return true;
-                         }};
-    EXPECT_EQ(Tervol({"report", P("order.tvl"), "-o", P("a.pdf")}, host).status, 1);
-    EXPECT_EQ(Tervol({"report", P("start.tvl"), "-o", P("b.pdf"), "--lang", "en"}, host).status, 0);
-    const std::vector<std::pair<std::string, std::string>> expected{{P("b.pdf"), "33,0 Explanation"}};
-    EXPECT_EQ(written, expected);
-
     const cli::Host failing{kDanish, [](const report::Tquickrptpage&, const std::string&) { return false; }};
     const Outcome o = Tervol({"report", P("start.tvl"), "-o", P("c.pdf")}, failing);
     EXPECT_EQ(o.status, 1);
@@ -272,11 +261,7 @@ TEST_F(Commands, CaseNamedAtStartUp)
 
 TEST(CommandLine, UsageErrorsInBothLanguages)
 {
-    struct Row {
-        std::vector<std::string> args;
-        const char* english;
-        const char* danish;
-    } rows[] = {
+    const std::tuple<std::vector<std::string>, const char*, const char*> rows[] = {
         {{"rate"}, "rate needs a case file", "rate kræver en sagsfil"},
         {{"rate", "--format", "xml", "a"}, "invalid value 'xml' for --format", "ugyldig værdi 'xml' til --format"},
         {{"rate", "a", "--lang"}, "--lang needs a value", "--lang kræver en værdi"},
@@ -291,11 +276,11 @@ TEST(CommandLine, UsageErrorsInBothLanguages)
         {{"rate", "-x", "a"}, "unknown option '-x'", "ukendt tilvalg '-x'"},
         {{"a.tvl", "b.tvl"}, "unknown command 'a.tvl'", "ukendt kommando 'a.tvl'"},
     };
-    for (const Row& row : rows) {
-        const Outcome o = Tervol(row.args);
-        EXPECT_EQ(o.status, 2) << row.english;
+    for (const auto& [args, english, danish] : rows) {
+        const Outcome o = Tervol(args);
+        EXPECT_EQ(o.status, 2) << english;
         EXPECT_EQ(o.out, "");
-        EXPECT_EQ(o.err, std::string("tervol: ") + row.english + "\ntervol: " + row.danish +
+        EXPECT_EQ(o.err, std::string("tervol: ") + english + "\ntervol: " + danish +
                              "\nTry 'tervol --help'. / Se 'tervol --help'.\n");
     }
 }

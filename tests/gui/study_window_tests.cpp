@@ -87,8 +87,6 @@ TEST_F(StudyWindowTest, OpensWithTheDefaultStudyInEitherLanguage)
         EXPECT_EQ(study->findChild<QPushButton*>("calculate")->accessibleName(), Q(c.calculate));
         EXPECT_EQ(study->edit(Input::First)->accessibleName(), Q(c.first));
         EXPECT_EQ(study->table()->horizontalHeaderItem(0)->text(), Q(c.column0));
-        ASSERT_EQ(study->table()->rowCount(), 10);
-        EXPECT_EQ(study->table()->item(9, 1)->text(), "33.0");
     }
 }
 

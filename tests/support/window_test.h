@@ -31,8 +31,7 @@ struct SeenBox {
     QStringList buttons;
 };
 
-// A watchdog fails the test on any modal window but an expected message box,
-// which it records and closes with Enter, instead of waiting for a click.
+// The watchdog records an expected message box and closes it with Enter.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override

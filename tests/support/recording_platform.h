@@ -13,7 +13,7 @@
 
 // Stands in for the screen in tests, fuzz targets and benchmarks: keeps every
 // box (and tells onBox, when set, as it comes), answers the dialogs from a
-// queue, and notes the other requests.
+// queue, and keeps what each preview showed.
 struct RecordingPlatform : app::Platform {
     struct Box {
         std::string kind;  // "information", "error", "plain" or "errorbox"
@@ -23,11 +23,8 @@ struct RecordingPlatform : app::Platform {
     };
     std::vector<Box> boxes;
     std::deque<std::optional<std::string>> dialogAnswers;
-    std::vector<std::string> dialogOffers;  // the name each dialog offered
-    std::vector<std::string> helpFiles;
+    std::vector<std::string> dialogOffers;    // the name each dialog offered
     std::vector<report::CaseTexts> previews;  // the value captions each preview showed
-    int closes = 0;
-    int studies = 0;  // part-load studies asked for
     std::function<void(const Box&)> onBox;
 
     void ShowMessageBox(const std::string& text, calc::MessageKind kind) override
@@ -45,9 +42,9 @@ struct RecordingPlatform : app::Platform {
             shown[i] = page.Caption(report::kValueLabelNames[i]);
         previews.push_back(shown);
     }
-    void OpenHelpFile(const std::string& path) override { helpFiles.push_back(path); }
-    void ShowPartLoadStudy() override { ++studies; }
-    void CloseWindow() override { ++closes; }
+    void OpenHelpFile(const std::string&) override {}
+    void ShowPartLoadStudy() override {}
+    void CloseWindow() override {}
 
 private:
     void Keep(const Box& box)

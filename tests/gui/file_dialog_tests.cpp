@@ -3,15 +3,8 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/window_test.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QTest>
-#include <QTimer>
-
-#include <optional>
-#include <string>
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The window on the offscreen platform, driven as the keyboard drives it.
 #include "tests/support/window_test.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>

@@ -3,10 +3,8 @@
 #include "app/qt/helpwindow.h"
 #include "tests/support/window_test.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QListWidget>
-#include <QTest>
 #include <QTextBrowser>
 
 namespace {

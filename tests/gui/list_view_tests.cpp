@@ -1,11 +1,8 @@
 // What a medium list shows of a name longer than its field.
 #include "tests/support/window_test.h"
 
-#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QImage>
-#include <QLineEdit>
-#include <QTest>
 
 #include <functional>
 #include <utility>

@@ -4,18 +4,14 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/window_test.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
-#include <QLineEdit>
 #include <QLineSeries>
 #include <QPainter>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
 
 namespace {
 

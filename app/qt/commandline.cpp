@@ -17,10 +17,20 @@ namespace {
 
 std::vector<std::string> Arguments(int argc, char* argv[]) { return {argv + 1, argv + argc}; }
 
+// Qt's own notes on its set-up ("XDG_RUNTIME_DIR not set" on a server, a
+// painter that could not open the file) would mix into the command's
+// diagnostics, which it writes itself; only Qt's fatal messages get through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toLocal8Bit().constData() << '\n';
+}
+
 // Fonts need a GUI application; the offscreen platform gives one without a
 // display and never shows a window.
 bool WritePdf(const report::Tquickrptpage& page, const std::string& path)
 {
+    qInstallMessageHandler(QuietQtMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "tervol";

@@ -2,15 +2,7 @@
 # What a screen reader hears: the real program on the real accessibility bus
 # (AT-SPI, in a D-Bus session of this test's own), walked by accessibility.py
 # in both languages, the language switched by clicking the flags.
-if [[ -z ${TERVOL_A11Y_SESSION:-} ]]; then
-    # The bus launcher puts its socket in the runtime folder; a private one
-    # keeps parallel runs apart.
-    runtime=$(mktemp -d "${TMPDIR:-/tmp}/tervol-a11y-XXXXXX")
-    TERVOL_A11Y_SESSION=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "${BASH_SOURCE[0]}" "$@"
-    status=$?
-    rm -rf "$runtime"
-    exit $status
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/lib_dbus.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 walker=(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessibility.py")
 

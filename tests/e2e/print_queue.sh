@@ -6,15 +6,9 @@
 # button, the print dialog's Print. Then the job as CUPS received it (A4,
 # both sides along the long edge, one copy, all pages) and the PDF the queue
 # wrote (one A4 page with the case's values).
-if [[ -z ${TERVOL_PRINT_SESSION:-} ]]; then
-    # The preview's tool buttons have no fixed place; the accessibility bus
-    # (in a D-Bus session of this test's own) tells where Print is drawn.
-    runtime=$(mktemp -d "${TMPDIR:-/tmp}/tervol-print-XXXXXX")
-    TERVOL_PRINT_SESSION=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "${BASH_SOURCE[0]}" "$@"
-    status=$?
-    rm -rf "$runtime"
-    exit $status
-fi
+# The preview's tool buttons have no fixed place; the accessibility bus (in a
+# D-Bus session of this test's own) tells where Print is drawn.
+source "$(dirname "${BASH_SOURCE[0]}")/lib_dbus.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 walker=(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessibility.py")
 

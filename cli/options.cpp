@@ -7,12 +7,12 @@
 namespace cli {
 namespace {
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;
     std::array<Command, 3> commands;  // the commands that take it; repeats fill
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"--format", {Command::Rate, Command::Study, Command::Rate}},
     {"--lang", {Command::Rate, Command::Study, Command::Report}},
     {"--vary", {Command::Study, Command::Study, Command::Study}},
@@ -108,11 +108,11 @@ Options ParseArguments(std::span<const std::string> args)
         }
         const size_t eq = arg.find('=');
         const std::string_view name = std::string_view(arg).substr(0, eq);
-        const auto* spec =
-            std::find_if(std::begin(kOptions), std::end(kOptions), [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == std::end(kOptions))
+        const auto* known = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                         [&](const KnownOption& s) { return s.name == name; });
+        if (known == std::end(kOptions))
             throw UsageError("unknown option " + Quoted(name), "ukendt tilvalg " + Quoted(name));
-        if (std::find(spec->commands.begin(), spec->commands.end(), o.command) == spec->commands.end())
+        if (std::find(known->commands.begin(), known->commands.end(), o.command) == known->commands.end())
             throw UsageError(std::string(name) + " does not apply to " + CommandName(o.command),
                              std::string(name) + " kan ikke bruges med " + CommandName(o.command));
         std::string value;

@@ -1,5 +1,7 @@
 #include "cli/formats.h"
 
+#include "study/study.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -22,25 +24,12 @@ std::string_view TrimRight(std::string_view s)
 
 }  // namespace
 
-std::string CsvField(std::string_view text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 void WriteCsvRecord(std::ostream& out, const std::vector<std::string>& fields)
 {
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out << ',';
-        out << CsvField(fields[i]);
+        out << study::CsvField(fields[i]);
     }
     out << "\r\n";
 }

@@ -10,9 +10,7 @@
 
 namespace cli {
 
-// RFC 4180: quoted when it holds a comma, a quote or a line break.
-std::string CsvField(std::string_view text);
-// Fields joined by commas, ended by CR LF.
+// Fields joined by commas (each an RFC 4180 field), ended by CR LF.
 void WriteCsvRecord(std::ostream& out, const std::vector<std::string>& fields);
 // A JSON string literal; UTF-8 passes unchanged.
 std::string JsonString(std::string_view text);

@@ -1,5 +1,7 @@
 #include "cli/rate.h"
 
+#include "study/study.h"
+
 namespace cli {
 
 void StartWindow(app::TForm1& form, report::Tquickrptpage& page, Lang lang)
@@ -66,12 +68,7 @@ RatedCase Rater::Rate(const std::string& path)
             if (app::Info(app::kCaseFileOrder[i]).kind != app::FieldKind::Result)
                 continue;
             std::string& text = rated.fields[i];
-            if (text.empty()) {
-                text = loaded[i];
-                continue;
-            }
-            if (const size_t at = text.find(format_.decimal); at != std::string::npos)
-                text.replace(at, format_.decimal.size(), ".");
+            text = text.empty() ? loaded[i] : study::PlainNumber(text, format_);
         }
     }
     return rated;

@@ -42,14 +42,6 @@ std::string Replaced(std::string text, std::string_view from, std::string_view t
     return text;
 }
 
-// One RFC 4180 field: quoted when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    return '"' + Replaced(text, "\"", "\"\"") + '"';
-}
-
 std::optional<double> Number(const app::TForm1& form, Field f)
 {
     try {
@@ -169,6 +161,13 @@ Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
         }
     }
     return study;
+}
+
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    return '"' + Replaced(std::string(text), "\"", "\"\"") + '"';
 }
 
 std::string Joined(const std::vector<std::string>& texts, std::string_view separator)

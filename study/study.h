@@ -90,6 +90,9 @@ inline constexpr calc::MessageText kPointsOutOfRange{"Antal punkter skal være m
 
 // ---- the study as text
 
+// One RFC 4180 field: quoted when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view text);
+
 // The texts with the separator between them.
 std::string Joined(const std::vector<std::string>& texts, std::string_view separator);
 

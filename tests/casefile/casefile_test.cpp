@@ -3,7 +3,9 @@
 #include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -18,25 +20,44 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Every line a load set, and the error text ("" when it succeeded).
+// The error box text of a call, "" when it succeeded.
+template <typename Call>
+std::string ErrorOf(Call call)
+{
+    try {
+        call();
+    } catch (const casefile::FileError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// Every line a load set, and the error text.
 std::pair<std::vector<std::string>, std::string> Load(const std::string& path)
 {
     std::vector<std::string> lines;
-    try {
+    const std::string error = ErrorOf([&] {
         casefile::LoadCase(path, [&](int index, const std::string& text) {
             EXPECT_EQ(index, static_cast<int>(lines.size()));
             lines.push_back(text);
         });
-    } catch (const casefile::FileError& e) {
-        return {lines, e.what()};
-    }
-    return {lines, ""};
+    });
+    return {lines, error};
+}
+
+std::string SaveError(const std::string& path, const casefile::CaseLines& lines)
+{
+    return ErrorOf([&] { casefile::SaveCase(path, lines); });
 }
 
 class CaseFile : public testing::Test {
 protected:
     std::string Path(const char* name) const { return dir_.File(name); }
     std::string Write(const char* name, const std::string& bytes) const { return dir_.Write(name, bytes); }
+    std::ptrdiff_t EntryCount() const
+    {
+        return std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator());
+    }
     support::ScratchDir dir_;
 };
 
@@ -69,25 +90,49 @@ TEST(Errors, OperatingSystemCodesGiveTheBoxTexts)
                                                  {ENOSPC, "Disk full"},           {EIO, "I/O error 5"}};
     for (const auto& [error, text] : cases)
         EXPECT_STREQ(casefile::FileErrorFromErrno(error).what(), text);
+    const std::tuple<unsigned long, int, const char*> windows[] = {
+        {2, 2, "File not found"},        // ERROR_FILE_NOT_FOUND
+        {3, 3, "Invalid filename"},      // ERROR_PATH_NOT_FOUND
+        {123, 3, "Invalid filename"},    // ERROR_INVALID_NAME
+        {206, 3, "Invalid filename"},    // ERROR_FILENAME_EXCED_RANGE
+        {4, 4, "Too many open files"},   // ERROR_TOO_MANY_OPEN_FILES
+        {5, 5, "File access denied"},    // ERROR_ACCESS_DENIED
+        {32, 32, "I/O error 32"},        // ERROR_SHARING_VIOLATION
+        {112, 101, "Disk full"},         // ERROR_DISK_FULL
+        {39, 101, "Disk full"},          // ERROR_HANDLE_DISK_FULL
+        {223, 223, "I/O error 223"},     // ERROR_FILE_TOO_LARGE
+        {1117, 1117, "I/O error 1117"},  // ERROR_IO_DEVICE
+    };
+    for (const auto& [error, code, text] : windows) {
+        EXPECT_STREQ(casefile::FileErrorFromWindows(error).what(), text) << error;
+        EXPECT_EQ(casefile::FileErrorFromWindows(error).code(), code) << error;
+    }
 }
 
+// A name outside the ANSI code page, and a save over a longer case: the one
+// file is replaced, no temporary is left, and lines after the thirtieth are
+// ignored on loading.
 TEST_F(CaseFile, SavedFileIsThirtyLinesAndLoadsBack)
 {
+    const std::u8string name = (dir_.Path() / fs::path(u8"sag æøå €.tvl")).u8string();
+    const std::string path(name.begin(), name.end());
     casefile::CaseLines lines;
+    lines[0] = std::string(200, 'x');
+    casefile::SaveCase(path, lines);
     for (int i = 0; i < casefile::kLineCount; ++i)
         lines[i] = std::to_string(i);
     lines[0] = "Glykol ";
     lines[29] = "æø";
-    casefile::SaveCase(Path("case.tvl"), lines);
+    casefile::SaveCase(path, lines);
     std::string expected = "Glykol \r\n";
     for (int i = 1; i < 29; ++i)
         expected += std::to_string(i) + "\r\n";
     expected += "\xE6\xF8\r\n";
-    EXPECT_EQ(support::ReadFile(Path("case.tvl")), expected);
-    // Lines after the thirtieth are ignored.
-    for (const std::string& bytes : {expected, expected + "x\r\ny\r\n"})
-        EXPECT_EQ(Load(Write("in.tvl", bytes)),
-                  std::make_pair(std::vector<std::string>(lines.begin(), lines.end()), std::string()));
+    EXPECT_EQ(support::ReadFile(fs::path(name)), expected);
+    EXPECT_EQ(EntryCount(), 1);
+    const auto loaded = std::make_pair(std::vector<std::string>(lines.begin(), lines.end()), std::string());
+    EXPECT_EQ(Load(path), loaded);
+    EXPECT_EQ(Load(Write("in.tvl", expected + "x\r\ny\r\n")), loaded);
 }
 
 TEST_F(CaseFile, ReadingRules)
@@ -105,33 +150,60 @@ TEST_F(CaseFile, ReadingRules)
         {"", {}},
     };
     for (const auto& c : cases) {
-        const auto [loaded, error] = Load(Write("in.tvl", c.bytes));
         std::vector<std::string> expected(30);
         for (const auto& [index, text] : c.lines)
             expected[index] = text;
-        EXPECT_EQ(error, "");
-        EXPECT_EQ(loaded, expected);
+        EXPECT_EQ(Load(Write("in.tvl", c.bytes)), std::make_pair(expected, std::string()));
     }
 }
 
-// Pipes, devices and resource limits; windows_test.cpp has Windows' own.
-#ifndef _WIN32
+// Folders, pipes and devices are refused without a wait or a field set.
 TEST_F(CaseFile, RefusedLoadsSetNoFieldAndNeverHang)
 {
     fs::create_directory(Path("folder"));
+    std::vector<std::pair<std::string, const char*>> cases = {{Path("missing.tvl"), "File not found"},
+                                                              {Path("folder"), "File access denied"}};
+#ifdef _WIN32
+    Write("big.tvl", std::string(2 * 1024 * 1024, 'x'));
+    cases.insert(cases.end(), {{Path("no folder/case.tvl"), "Invalid filename"},
+                               {"NUL", "File access denied"},
+                               {Path("big.tvl"), "I/O error 223"}});
+#else
     ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
-    const std::pair<std::string, const char*> cases[] = {
-        {Path("missing.tvl"), "File not found"},
-        {Path("folder"), "File access denied"},
-        {Path("fifo"), "File access denied"},
-        {"/dev/zero", "File access denied"},
-    };
-    for (const auto& [path, message] : cases) {
-        const auto [loaded, error] = Load(path);
-        EXPECT_TRUE(loaded.empty()) << path;
-        EXPECT_EQ(error, message) << path;
-    }
+    cases.insert(cases.end(), {{Path("fifo"), "File access denied"}, {"/dev/zero", "File access denied"}});
+#endif
+    for (const auto& [path, message] : cases)
+        EXPECT_EQ(Load(path), std::make_pair(std::vector<std::string>{}, std::string(message))) << path;
 }
+
+#ifdef _WIN32
+
+TEST_F(CaseFile, RefusedSavesKeepTheOldCase)
+{
+    const std::string old = casefile::ComposeCase(casefile::CaseLines{"old case"});
+    const std::string locked = Write("locked.tvl", old);
+    const std::string readOnly = Write("read-only.tvl", old);
+    ASSERT_TRUE(::SetFileAttributesW(fs::path(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
+    fs::create_directory(Path("folder"));
+    // Another program holds the case open without letting it be replaced.
+    const HANDLE holder = ::CreateFileW(fs::path(locked).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const std::pair<std::string, const char*> cases[] = {
+        {locked, "File access denied"},          {readOnly, "File access denied"},
+        {Path("folder"), "File access denied"},  {Path("no folder/case.tvl"), "Invalid filename"},
+        {Path("what?.tvl"), "Invalid filename"},
+    };
+    for (const auto& [path, message] : cases)
+        EXPECT_EQ(SaveError(path, casefile::CaseLines{"new case"}), message) << path;
+    ::CloseHandle(holder);
+    EXPECT_EQ(support::ReadFile(locked), old);
+    EXPECT_EQ(support::ReadFile(readOnly), old);
+    EXPECT_EQ(EntryCount(), 3);  // no temporary left beside them
+    ::SetFileAttributesW(fs::path(readOnly).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+#else
 
 TEST_F(CaseFile, OneMebibyteLoadsOneByteMoreIsRefused)
 {
@@ -152,15 +224,10 @@ TEST_F(CaseFile, ReadOnlyCaseIsRefusedAndKeptUnchanged)
     const std::string old = casefile::ComposeCase(casefile::CaseLines{"old case"});
     Write("case.tvl", old);
     ASSERT_EQ(::chmod(Path("case.tvl").c_str(), 0444), 0);
-    try {
-        casefile::SaveCase(Path("case.tvl"), casefile::CaseLines{"new case"});
-        ADD_FAILURE() << "saved over a read-only case";
-    } catch (const casefile::FileError& e) {
-        EXPECT_STREQ(e.what(), "File access denied");
-    }
+    EXPECT_EQ(SaveError(Path("case.tvl"), casefile::CaseLines{"new case"}), "File access denied");
     EXPECT_EQ(support::ReadFile(Path("case.tvl")), old);
     EXPECT_EQ(fs::status(Path("case.tvl")).permissions(), fs::perms(0444));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(EntryCount(), 1);
 }
 
 TEST_F(CaseFile, FailedSaveKeepsTheOldCase)
@@ -175,33 +242,20 @@ TEST_F(CaseFile, FailedSaveKeepsTheOldCase)
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        try {
-            casefile::SaveCase(Path("case.tvl"), big);
-        } catch (const casefile::FileError& e) {
-            ::_exit(e.code());
-        }
-        ::_exit(0);
+        ::_exit(SaveError(Path("case.tvl"), big) == "I/O error 27" ? 0 : 1);  // EFBIG
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    EXPECT_EQ(WEXITSTATUS(status), 27);  // EFBIG
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(support::ReadFile(Path("case.tvl")), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator()), 1);  // no temporary left
-}
-
-TEST_F(CaseFile, FullDeviceIsWrittenInPlace)
-{
-    try {
-        casefile::SaveCase("/dev/full", casefile::CaseLines{});
-        ADD_FAILURE() << "saved to a full device";
-    } catch (const casefile::FileError& e) {
-        EXPECT_STREQ(e.what(), "Disk full");
-    }
+    EXPECT_EQ(EntryCount(), 1);  // no temporary left
+    // A device is written in place, never renamed over.
+    EXPECT_EQ(SaveError("/dev/full", {}), "Disk full");
     struct stat st {};
     ASSERT_EQ(::stat("/dev/full", &st), 0);
-    EXPECT_TRUE(S_ISCHR(st.st_mode));  // never renamed over
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
-#endif  // _WIN32
+#endif
 
 }  // namespace

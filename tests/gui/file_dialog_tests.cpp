@@ -19,23 +19,19 @@ protected:
     {
         watchdog_.stop();
         bool answered = false;
-        QTimer typist, stopper;
-        typist.setSingleShot(true);
-        QObject::connect(&typist, &QTimer::timeout, [&] {
+        QObject scope;  // takes both timers with it when this answer is over
+        QTimer::singleShot(0, &scope, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            auto* edit = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
-            if (!edit)
-                return;
-            edit->setText(name);
-            QTest::keyClick(edit, Qt::Key_Return);
-            answered = true;
+            if (auto* edit = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr) {
+                edit->setText(name);
+                QTest::keyClick(edit, Qt::Key_Return);
+                answered = true;
+            }
         });
-        QObject::connect(&stopper, &QTimer::timeout, [] {
+        QTimer::singleShot(5000, &scope, [] {
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
-        typist.start(0);
-        stopper.start(5000);
         auto chosen = open ? platform.RunOpenDialog(dir.File("start")) : platform.RunSaveDialog(dir.File("start"));
         watchdog_.start(10);
         EXPECT_TRUE(answered) << "no file dialog to type into";

@@ -118,17 +118,13 @@ TEST(Iteration, FirstFaultWins)
         const char* fault;
     } cases[] = {
         // Before the first pass.
-        {"nominal film term at a nominal heat of 0, not the loop's 0/0",
-         {0, 73, 30, 63, 1, 1, Nominal::ZeroHeat},
-         kDivisionByZero},
+        {"nominal film term at heat 0, not the loop's 0/0", {0, 73, 30, 63, 1, 1, Nominal::ZeroHeat}, kDivisionByZero},
         {"secondary capacity rate", {5e307, 1e77, 72.9, 73, 1, 2, Nominal::Water}, kOverflow},
         // The first pass.
-        {"0/0 in the capacity ratio, before either film term's ln 0", {0, 73, 30, 63, 1, 1, Nominal::Water}, kInvalid},
+        {"capacity ratio 0/0 before the film terms' ln 0", {0, 73, 30, 63, 1, 1, Nominal::Water}, kInvalid},
         {"ln of a negative primary rate", {-55, 73, 30, 63, 1, 1, Nominal::Water}, kInvalid},
         {"supply equal to the cold inlet", {55, 30, 30, 63, 1, 1, Nominal::Water}, kDivisionByZero},
-        {"primary film term before the secondary's ln of a negative rate",
-         {1e-100, 1e80, 63, 30, 1, 2, Nominal::Water},
-         kOverflow},
+        {"primary film term before secondary ln < 0", {1e-100, 1e80, 63, 30, 1, 2, Nominal::Water}, kOverflow},
         {"secondary viscosity of the mixture", {55, 73, -70000, 63, 1, 2, Nominal::Water}, kOverflow},
         // Its reciprocal, the film term, would quietly come out 0.
         {"primary film product", {1e240, 1e75, 1, 2, 1, 1, Nominal::Water}, kOverflow},
@@ -136,22 +132,14 @@ TEST(Iteration, FirstFaultWins)
         // effectiveness would quietly come out 0.
         {"effectiveness denominator", {55, 55.305, 30, 63, 1, 2, Nominal::TightEnds}, kOverflow},
         // Later passes.
-        {"the first pass lands on the supply, the second divides by 0",
-         {1e300, 73, 30, 63, 1, 1, Nominal::Water},
-         kDivisionByZero},
-        {"effectiveness exponent in the fourth pass", {1e100, 30.5, -1e20, -1e5, 1, 1, Nominal::Water}, kOverflow},
+        {"1st pass lands on the supply, 2nd divides by 0", {1e300, 73, 30, 63, 1, 1, Nominal::Water}, kDivisionByZero},
+        {"effectiveness exponent, 4th pass", {1e100, 30.5, -1e20, -1e5, 1, 1, Nominal::Water}, kOverflow},
         // After the loop.
-        {"mean difference ln 1 = 0 once the return meets the cold inlet",
-         {55, 73, 10, 72, 1, 1, Nominal::TightEnds},
-         kDivisionByZero},
-        {"mean difference of opposite ends, before the pressure losses",
-         {55, 60, 30, 63, 1, 1, Nominal::PrimaryLossZero},
-         kInvalid},
+        {"mean difference ln 1 = 0: return at cold inlet", {55, 73, 10, 72, 1, 1, Nominal::TightEnds}, kDivisionByZero},
+        {"mean difference, ends of opposite sign", {55, 60, 30, 63, 1, 1, Nominal::PrimaryLossZero}, kInvalid},
         {"primary pressure loss", {55, 73, 30, 63, 1, 1, Nominal::PrimaryLossZero}, kDivisionByZero},
         {"secondary pressure loss", {55, 73, 30, 63, 1, 1, Nominal::SecondaryLossZero}, kDivisionByZero},
-        {"final quantities after 10000 passes as well",
-         {55, 63.001, 30, 63, 1, 1, Nominal::PrimaryLossZero},
-         kDivisionByZero},
+        {"pressure loss after 10000 passes", {55, 63.001, 30, 63, 1, 1, Nominal::PrimaryLossZero}, kDivisionByZero},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FaultText([&] { Solve(c.in); }), c.fault) << c.what;

@@ -203,20 +203,15 @@ std::vector<PaintOp> ExpectThePrintedPage(const Tquickrptpage& page, bool filled
     return ops;
 }
 
-TEST(PaintedPage, EveryLabelAtItsPlaceWithItsStartCaption)
+TEST(PaintedPage, EveryLabelAtItsPlaceWithItsStartCaptionThenItsCaseFileLine)
 {
-    const Tquickrptpage page;
+    Tquickrptpage page;
     const auto ops = ExpectThePrintedPage(page, false);
     EXPECT_EQ(Record(page), ops) << "painting changed the page";
     EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const PaintOp& op) {
         return !op.text && op.fill == Qt::black && Near(op.mm.left(), 19.05) && Near(op.mm.top(), 89.96) &&
                Near(op.mm.width(), 161.13) && Near(op.mm.height(), 0.26);
     })) << "the rule under the headings";
-}
-
-TEST(PaintedPage, FillReportPutsEachCaseFileLineInItsRow)
-{
-    Tquickrptpage page;
     report::CaseTexts texts;
     for (int i = 0; i < report::kValueCount; ++i)
         texts[i] = "t" + std::to_string(i + 1);

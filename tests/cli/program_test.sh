@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# The built program's commands on a machine without a display: no DISPLAY,
-# no QT_QPA_PLATFORM. Usage: program_test.sh TERVOL
+# The built program's commands on a machine without a display or session, as
+# from cron on a server: no DISPLAY, QT_QPA_PLATFORM or XDG_RUNTIME_DIR.
+# Usage: program_test.sh TERVOL
 set -u
 prog=$1
 dir=$(mktemp -d "${TMPDIR:-/tmp}/tervol-cli-XXXXXX")
 trap 'rm -rf "$dir"' EXIT
 failed=0
 fail() { echo "FAILED: $*" >&2; failed=1; }
-# run LOCALE ARGS...: status in $status, output in $dir/out and $dir/err. No
-# session either, as from cron on a server: no XDG_RUNTIME_DIR.
+# run LOCALE ARGS...: status in $status, output in $dir/out and $dir/err.
 run() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u XDG_RUNTIME_DIR LC_ALL="$1" LANG="$1" \
         "$prog" "${@:2}" >"$dir/out" 2>"$dir/err"
@@ -18,9 +18,6 @@ run() {
 # The start-up case as a Danish window saves it, with 55,5 kW in both states.
 printf '%s\r\n' Vand Vand 55,5 70 40 65 35 1 1 30,0 30,0 1,602 1,599 5,00 11,00 \
     Vand Vand 55,5 73 63 30 33,0 40,0 33,0 0,560 0,824 1,199 1,451 5,78 9,52 >"$dir/komma.tvl"
-
-run C --version
-[[ $status == 0 && $(<"$dir/out") == "tervol 1.2.0" ]] || fail "--version: $status $(<"$dir/out")"
 
 # The locale's decimal separator reaches the calculation, as in the window.
 run da_DK.UTF-8 rate --format csv "$dir/komma.tvl"
@@ -46,8 +43,4 @@ done
 # A calculation that stops writes no report.
 run C report "$dir/komma.tvl" -o "$dir/stopped.pdf"
 [[ $status == 1 && ! -e $dir/stopped.pdf ]] || fail "a stopped calculation: $status, $(ls "$dir")"
-
-run C report "$dir/komma.tvl"
-[[ $status == 2 && ! -s $dir/out ]] || fail "report without -o: $status"
-
 exit $failed

@@ -5,18 +5,16 @@
 # nominal one) follows: 0.560 bar at 1 bar becomes 0.140 and 0.112.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-EPp_nom=$(field 0 7)
 for locale in C da_DK.UTF-8; do
     start "$locale"
     expected=("${start_case[@]}")
     if [[ $locale == C ]]; then
-        type_into EPp_nom "$EPp_nom" 0,25
-        expected[7]=0.25 expected[24]=0.140
+        typed=0,25 expected[7]=0.25 expected[24]=0.140
     else
-        type_into EPp_nom "$EPp_nom" 0.20
         expected=("${expected[@]//./,}")
-        expected[7]=0,20 expected[24]=0,112
+        typed=0.20 expected[7]=0,20 expected[24]=0,112
     fi
+    type_into EPp_nom "$(field 0 7)" "$typed"
     click "Beregn Aktuel" "$BeregnAktuel"
     save_as "$dir/mark-$locale.tvl"
     expect "$dir/mark-$locale.tvl" "${expected[@]}"

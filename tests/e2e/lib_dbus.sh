@@ -1,7 +1,7 @@
-# Sourced first by an end-to-end script that needs a D-Bus session of its own
-# (the accessibility bus lives there): runs the script again inside a fresh
-# session, with a private runtime folder for the bus launcher's socket so that
-# parallel runs stay apart, and exits with its status.
+# Sourced instead of lib.sh by an end-to-end script that asks the
+# accessibility bus: runs the script again inside a D-Bus session of its own
+# (a private runtime folder keeps parallel runs apart), then starts the
+# accessibility bus before the program so that Qt finds it at once.
 if [[ -z ${TERVOL_DBUS_SESSION:-} ]]; then
     runtime=$(mktemp -d "${TMPDIR:-/tmp}/tervol-dbus-XXXXXX")
     TERVOL_DBUS_SESSION=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "${BASH_SOURCE[1]}" "$@"
@@ -9,3 +9,11 @@ if [[ -z ${TERVOL_DBUS_SESSION:-} ]]; then
     rm -rf "$runtime"
     exit $status
 fi
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+walker=(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessibility.py")
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+    fail "no accessibility bus"
+# Qt leaves accessibility off unless a screen reader has asked for it.
+printf '#!/bin/sh\nQT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "%s" "$@"\n' "$prog" >"$dir/tervol"
+chmod +x "$dir/tervol"
+prog=$dir/tervol

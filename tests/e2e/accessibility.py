@@ -22,9 +22,8 @@ def table(text):
             for role, names in [run.split(": ", 1)] for name in names.split("|")]
 
 
-# Every control in reading order: the window's children in their order, each
-# group's rows before the group inside it. Spoken names are the row captions
-# without their aligning blanks (two before a unit, a trailing one).
+# Every control in reading order (a group's rows before the group inside it),
+# named by its row caption without the aligning blanks.
 NAMES = {"DK": table("""
 panel: Beregning af aktuel tilstand; combo box: Primær flow|Sekundær flow; text: Effekt [kW]|Primær temp. frem [°C]
 text: Kold sekundær ind [°C]|Varm sekundær ud [°C]; panel: Resultat; text (read-only): Primær temp. retur [°C]
@@ -87,28 +86,20 @@ def titled(title):
     return window(f"^{re.escape(title)}$")
 
 
-def where(title, role_name, name):
-    def descendants(node):
-        for child in filter(None, node):
-            yield child
-            yield from descendants(child)
-
-    for node in descendants(window(title)):
-        if node.getRoleName() == role_name and node.name == name:
-            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            print(box.x + box.width // 2, box.y + box.height // 2)
-            return 0
-    sys.exit(f'accessibility: no {role_name} "{name}" in the window /{title}/')
-
-
 def focusable(node):
     return node.getState().contains(pyatspi.STATE_FOCUSABLE)
 
 
+def where(title, role_name, name):
+    node = pyatspi.findDescendant(window(title), lambda n: n.getRoleName() == role_name and n.name == name)
+    if node is None:
+        sys.exit(f'accessibility: no {role_name} "{name}" in the window /{title}/')
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print(box.x + box.width // 2, box.y + box.height // 2)
+
+
 def controls(node):
-    """The controls in reading order (depth first); the parts of a medium
-    list, a list, a table or a text belong to it; a label is a control only
-    when it takes the focus."""
+    """The controls in reading order; a label is one only when it takes the focus."""
     for child in node:
         if child is None or child.getRoleName() == "label" and not focusable(child):
             continue

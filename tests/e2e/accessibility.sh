@@ -10,8 +10,7 @@ click "the Union flag" "$UnionFlag"
 "${walker[@]}" names UK || fail "English names"
 click "the Danish flag" "$DanishFlag"
 
-# The help and part-load windows open beside the main window; with no window
-# manager they may cover it, so it is raised before each click on it.
+# With no window manager the help and part-load windows may cover the main one.
 click Hjælp "$(button 200)"
 "${walker[@]}" wait "Tervol – Hjælp" || fail "Hjælp opened no help window"
 xdo windowraise "$main"

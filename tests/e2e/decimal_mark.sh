@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The other decimal mark stands for the locale's: "0,25" typed into the
-# primary pressure loss in a C locale is a quarter of a bar, "0.20" in a
-# Danish one a fifth, and the actual pressure loss (which goes with the
-# nominal one) follows: 0.560 bar at 1 bar becomes 0.140 and 0.112.
+# The other decimal mark stands for the locale's: a primary pressure loss of
+# "0,25" in C, "0.20" in Danish; the actual one at 0.560 bar for 1 bar follows.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 for locale in C da_DK.UTF-8; do

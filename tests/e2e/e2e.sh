@@ -2,8 +2,7 @@
 # The main window's commands, keys and case files, end to end.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-# A typed heat load is recalculated by "Beregn Aktuel" and saved by "Gem som"
-# in the locale's decimal mark; Escape ends the program.
+# A typed heat load, "Beregn Aktuel", "Gem som" in the locale's decimal mark.
 actual=("${start_case[@]:0:17}" 100 "${start_case[@]:18:3}" 34.7 38.3 33.0 2.023 2.725 2.278 2.639 7.00 14.29)
 for locale in C da_DK.UTF-8; do
     start "$locale"

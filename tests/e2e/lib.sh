@@ -1,7 +1,6 @@
-# Sourced by every end-to-end script: the built program ($prog, the script's
-# first argument) on an X server of its own (Xvfb, no window manager), used as
-# a user would: the pointer goes where each control is drawn by the window's
-# documented geometry, never where the program says its widgets are.
+# Sourced by every end-to-end script: the built program ($1) on an X server of
+# its own, clicked where the window's design draws each control, never where
+# the program says its widgets are.
 set -u
 prog=$1
 dir=$(mktemp -d "${TMPDIR:-/tmp}/tervol-e2e-XXXXXX")
@@ -41,8 +40,7 @@ BeregnAktuel=$(button 72) GemSom=$(button 136) Luk=$(button 232)
 DanishFlag="648 272 73 49" UnionFlag="648 328 73 49"
 main_title='^Tervol Program ver\. 1\.2$'
 
-# The case as the window shows it right after start, in case-file order, and
-# a stored one unlike it in every line.
+# The case the window shows after start, and a stored one unlike it.
 start_case=(Vand Vand 55 70 40 65 35 1 1 30.0 30.0 1.602 1.599 5.00 11.00
     Vand Vand 55 73 63 30 33.0 40.0 33.0 0.560 0.824 1.199 1.451 5.78 9.52)
 stored=(Glykol Vand 80 75 45 60 30 0.5 0.8 30.0 30.0 2.500 2.300 14.4 5.55
@@ -53,9 +51,8 @@ xvfb=$!
 poll 10 lines_in "$dir/display" 1 || fail "Xvfb took no display: $(cat "$dir/xvfb.log")"
 display=:$(<"$dir/display")
 
-# start LOCALE [ARG...]: a fresh Tervol, $X $Y the top-left of its client
-# area. Whatever scales or restyles Qt in the caller's session would move the
-# controls; only where Qt finds its plugins is kept.
+# start LOCALE [ARG...]: a fresh Tervol, $X $Y its client area's top-left; no
+# QT_* setting of the caller's but the plugin paths moves the controls.
 start() {
     local home=$dir/run$((++runs))
     mkdir -p "$home"/{config,cache,runtime} && chmod 700 "$home/runtime"

@@ -1,7 +1,5 @@
-# Sourced instead of lib.sh by an end-to-end script that asks the
-# accessibility bus: runs the script again inside a D-Bus session of its own
-# (a private runtime folder keeps parallel runs apart), then starts the
-# accessibility bus before the program so that Qt finds it at once.
+# lib.sh for a script that asks the accessibility bus: the script runs again in
+# a D-Bus session of its own, where the bus starts before the program does.
 if [[ -z ${TERVOL_DBUS_SESSION:-} ]]; then
     runtime=$(mktemp -d "${TMPDIR:-/tmp}/tervol-dbus-XXXXXX")
     TERVOL_DBUS_SESSION=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "${BASH_SOURCE[1]}" "$@"

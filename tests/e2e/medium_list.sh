@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# A list that shows water never computes the glycol mixture. "x" in the
-# primary list leaves it without a selection, and "Beregn Nominel" records
-# that; water typed or picked afterwards is undone by the British flag, which
-# restores the recorded no-selection. The list then shows no text, so the
-# next calculation asks for the medium and computes nothing.
+# A list that shows water never computes the glycol mixture: "x" in the
+# primary list, recorded by "Beregn Nominel", then water typed or picked; the
+# British flag restores the recorded no-selection, so the next calculation
+# asks for the medium and computes nothing.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 Primery=$(field 0 0) BeregnNominel=$(button 40)

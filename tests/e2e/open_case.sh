@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A case named on the command line, as a double-click in a file manager
-# names it: the window opens with it loaded, and "Gem som" offers its name
-# (Enter takes it), so the same file now holds the typed heat load.
+# A case named on the command line (a double-click in a file manager) opens
+# loaded, and "Gem som" offers its name: Enter saves the typed heat load there.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 printf '%s\r\n' "${stored[@]}" >"$dir/stored.tvl"

@@ -14,8 +14,7 @@
 
 namespace {
 
-// A Danish locale: the case files below are read with the decimal comma.
-const calc::NumberFormat kDanish{",", "."};
+const calc::NumberFormat kDanish{",", "."};  // the locale the case files below are read in
 
 struct Outcome {
     int status;
@@ -29,40 +28,35 @@ Outcome Tervol(const std::vector<std::string>& args, cli::Host host = {kDanish, 
     return {status, out.str(), err.str()};
 }
 
-std::string CaseBytes(const std::vector<std::string>& lines)
+// The start-up case as a Danish window saves it (case-file order), with the
+// numbered lines replaced.
+std::string Case(std::initializer_list<std::pair<int, const char*>> set = {})
 {
+    std::vector<std::string> lines{"Vand",  "Vand",  "55",    "70",    "40",    "65",   "35",    "1",
+                                   "1",     "30,0",  "30,0",  "1,602", "1,599", "5,00", "11,00", "Vand",
+                                   "Vand",  "55",    "73",    "63",    "30",    "33,0", "40,0",  "33,0",
+                                   "0,560", "0,824", "1,199", "1,451", "5,78",  "9,52"};
+    for (const auto& [line, text] : set)
+        lines[line - 1] = text;
     std::string bytes;
     for (const std::string& line : lines)
         bytes += line + "\r\n";
     return bytes;
 }
 
-// Case-file order. The start-up case as a Danish window saves it.
-const std::vector<std::string> kStart{
-    "Vand", "Vand", "55", "70", "40", "65", "35",   "1",    "1",    "30,0",  "30,0",  "1,602", "1,599", "5,00", "11,00",
-    "Vand", "Vand", "55", "73", "63", "30", "33,0", "40,0", "33,0", "0,560", "0,824", "1,199", "1,451", "5,78", "9,52"};
-
-std::vector<std::string> With(std::vector<std::string> lines, std::initializer_list<std::pair<int, const char*>> set)
-{
-    for (const auto& [line, text] : set)
-        lines[line - 1] = text;
-    return lines;
-}
-
 class Commands : public testing::Test {
 protected:
     void SetUp() override
     {
-        dir_.Write("start.tvl", CaseBytes(kStart));
+        dir_.Write("start.tvl", Case());
         // All four lists on the mixture; stale results that the run replaces.
         dir_.Write(
             "glycol.tvl",
-            CaseBytes(
-                With(kStart,
-                     {{1, "Glykol"}, {2, "Glykol"}, {16, "Glykol"}, {17, "Glykol"}, {10, "x"}, {22, ""}, {30, "y"}})));
-        // Supply 50 °C, secondary 70 °C in and 60 °C out: both actual checks fail.
-        dir_.Write("order.tvl", CaseBytes(With(kStart, {{19, "50"}, {20, "60"}, {21, "70"}, {10, "3,0"}})));
-        dir_.Write("letters.tvl", CaseBytes(With(kStart, {{18, "5x5"}, {10, "3,0"}})));
+            Case({{1, "Glykol"}, {2, "Glykol"}, {16, "Glykol"}, {17, "Glykol"}, {10, "x"}, {22, ""}, {30, "y"}}));
+        // Supply 50 °C, secondary 70 °C in and 60 °C out: both actual checks fail,
+        // and the stale return temperature shows each format's escapes.
+        dir_.Write("order.tvl", Case({{19, "50"}, {20, "60"}, {21, "70"}, {10, "3,0"}, {22, "a\"\\\t\x01"}}));
+        dir_.Write("letters.tvl", Case({{18, "5x5"}, {10, "3,0"}}));
     }
     std::string P(const char* name) const { return dir_.File(name); }
 
@@ -90,7 +84,7 @@ TEST_F(Commands, CsvReadsWithTheLocaleAndWritesResultsWithAPoint)
                   ",Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
                   "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ,"
                   "Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,Vand,Vand,55,50,60,70,"
-                  "\"33,0\",\"40,0\",\"33,0\",\"0,560\",\"0,824\",\"1,199\",\"1,451\",\"5,78\",\"9,52\"\r\n" +
+                  "\"a\"\"\\\t\x01\",\"40,0\",\"33,0\",\"0,560\",\"0,824\",\"1,199\",\"1,451\",\"5,78\",\"9,52\"\r\n" +
                   P("letters.tvl") +
                   ",'5x5' is not a valid floating point value.,"
                   "Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,Vand,Vand,5x5,73,63,30,"
@@ -119,36 +113,28 @@ TEST_F(Commands, JsonInEnglish)
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.out,
               "[\n  {\"file\": \"" + JsonPath(P("start.tvl")) +
-                  "\", \"status\": \"ok\", \"messages\": [], \"fields\": {\"Primery\": \"Vand\", "
-                  "\"Sekundery\": \"Vand\", \"EQ_nom\": \"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", "
-                  "\"Etse_nom\": \"65\", \"Etsa_nom\": \"35\", \"EPp_nom\": \"1\", \"EPs_nom\": \"1\", "
-                  "\"EAOp_nom\": \"30.0\", \"EAOs_nom\": \"30.0\", \"EV_p_nom\": \"1.602\", \"EV_s_nom\": "
-                  "\"1.599\", \"Em_nom\": \"5.00\", \"EUA_nom\": \"11.00\", \"primery1\": \"Vand\", "
-                  "\"Sekundery1\": \"Vand\", \"EQ\": \"55\", \"Etpe\": \"73\", \"Etse\": \"63\", \"Etsa\": "
-                  "\"30\", \"Etpa_beregn\": \"33.0\", \"EAOp\": \"40.0\", \"EAOs\": \"33.0\", \"EP_p\": "
-                  "\"0.560\", \"EP_s\": \"0.824\", \"EV_p\": \"1.199\", \"EV_s\": \"1.451\", \"Em\": \"5.78\", "
-                  "\"EUA\": \"9.52\"}},\n  {\"file\": \"" +
+                  "\", \"status\": \"ok\", \"messages\": [], \"fields\": {\"Primery\": \"Vand\", \"Sekundery\": "
+                  "\"Vand\", \"EQ_nom\": \"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", \"Etse_nom\": \"65\", "
+                  "\"Etsa_nom\": \"35\", \"EPp_nom\": \"1\", \"EPs_nom\": \"1\", \"EAOp_nom\": \"30.0\", \"EAOs_nom\": "
+                  "\"30.0\", \"EV_p_nom\": \"1.602\", \"EV_s_nom\": \"1.599\", \"Em_nom\": \"5.00\", \"EUA_nom\": "
+                  "\"11.00\", \"primery1\": \"Vand\", \"Sekundery1\": \"Vand\", \"EQ\": \"55\", \"Etpe\": \"73\", "
+                  "\"Etse\": \"63\", \"Etsa\": \"30\", \"Etpa_beregn\": \"33.0\", \"EAOp\": \"40.0\", \"EAOs\": "
+                  "\"33.0\", \"EP_p\": \"0.560\", \"EP_s\": \"0.824\", \"EV_p\": \"1.199\", \"EV_s\": \"1.451\", "
+                  "\"Em\": \"5.78\", \"EUA\": \"9.52\"}},\n  {\"file\": \"" +
                   JsonPath(P("order.tvl")) +
-                  "\", \"status\": \"failed\", \"messages\": [\"Primary inlet temperature °C must be greater "
-                  "than Secondary outlet temperature °C\", \"Secondary outlet temperature °C must be greater "
-                  "than Secondary inlet temperature °C\"], \"fields\": {\"Primery\": \"Vand\", \"Sekundery\": "
-                  "\"Vand\", \"EQ_nom\": \"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", \"Etse_nom\": "
-                  "\"65\", \"Etsa_nom\": \"35\", \"EPp_nom\": \"1\", \"EPs_nom\": \"1\", \"EAOp_nom\": \"30.0\", "
-                  "\"EAOs_nom\": \"30.0\", \"EV_p_nom\": \"1.602\", \"EV_s_nom\": \"1.599\", \"Em_nom\": "
-                  "\"5.00\", \"EUA_nom\": \"11.00\", \"primery1\": \"Vand\", \"Sekundery1\": \"Vand\", \"EQ\": "
-                  "\"55\", \"Etpe\": \"50\", \"Etse\": \"60\", \"Etsa\": \"70\", \"Etpa_beregn\": \"33,0\", "
-                  "\"EAOp\": \"40,0\", \"EAOs\": \"33,0\", \"EP_p\": \"0,560\", \"EP_s\": \"0,824\", \"EV_p\": "
-                  "\"1,199\", \"EV_s\": \"1,451\", \"Em\": \"5,78\", \"EUA\": \"9,52\"}}\n]\n");
+                  "\", \"status\": \"failed\", \"messages\": [\"Primary inlet temperature °C must be greater than "
+                  "Secondary outlet temperature °C\", \"Secondary outlet temperature °C must be greater than Secondary "
+                  "inlet temperature °C\"], \"fields\": {\"Primery\": \"Vand\", \"Sekundery\": \"Vand\", \"EQ_nom\": "
+                  "\"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", \"Etse_nom\": \"65\", \"Etsa_nom\": \"35\", "
+                  "\"EPp_nom\": \"1\", \"EPs_nom\": \"1\", \"EAOp_nom\": \"30.0\", \"EAOs_nom\": \"30.0\", "
+                  "\"EV_p_nom\": \"1.602\", \"EV_s_nom\": \"1.599\", \"Em_nom\": \"5.00\", \"EUA_nom\": \"11.00\", "
+                  "\"primery1\": \"Vand\", \"Sekundery1\": \"Vand\", \"EQ\": \"55\", \"Etpe\": \"50\", \"Etse\": "
+                  "\"60\", \"Etsa\": \"70\", \"Etpa_beregn\": \"a\\\"\\\\\\t\\u0001\", \"EAOp\": \"40,0\", \"EAOs\": "
+                  "\"33,0\", \"EP_p\": \"0,560\", \"EP_s\": \"0,824\", \"EV_p\": \"1,199\", \"EV_s\": \"1,451\", "
+                  "\"Em\": \"5,78\", \"EUA\": \"9,52\"}}\n]\n");
     EXPECT_EQ(o.err, "tervol: " + P("order.tvl") +
                          ": Primary inlet temperature °C must be greater than Secondary outlet temperature °C | "
                          "Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n");
-}
-
-TEST_F(Commands, JsonEscapesQuotesBackslashesAndControls)
-{
-    dir_.Write("odd.tvl", CaseBytes(With(kStart, {{1, "a\"b\\c\td\x01"}})));
-    const Outcome o = Tervol({"rate", "--format", "json", P("odd.tvl")});
-    EXPECT_NE(o.out.find(R"("Primery": "a\"b\\c\td\u0001")"), std::string::npos) << o.out;
 }
 
 TEST_F(Commands, TableAsOnTheReportInTheLocalesForm)
@@ -180,10 +166,6 @@ TEST_F(Commands, TableAsOnTheReportInTheLocalesForm)
 TEST_F(Commands, EnglishTableCaptions)
 {
     const Outcome o = Tervol({"rate", "--lang", "en", P("order.tvl")});
-    EXPECT_NE(o.out.find("  Explanation                           Nominal  Actual\n"
-                         "  Primary flow                          Vand     Vand\n"),
-              std::string::npos)
-        << o.out;
     EXPECT_NE(o.out.find("  UA overall heat transfer coefficient  11,00    9,52    kW/°C\n"
                          "  ! Primary inlet temperature °C must be greater than Secondary outlet temperature °C\n"
                          "  ! Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n"),
@@ -195,7 +177,7 @@ TEST_F(Commands, EnglishTableCaptions)
 // 30 K) and UA 110 000 kW/K, grouped in the window's form only.
 TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 {
-    dir_.Write("big.tvl", CaseBytes(With(kStart, {{3, "550000"}})));
+    dir_.Write("big.tvl", Case({{3, "550000"}}));
     const std::pair<const char*, const char*> rows[] = {
         {"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
         {"json", "\"EV_p_nom\": \"16017.961\", \"EV_s_nom\": \"15986.618\""},
@@ -220,11 +202,10 @@ TEST_F(Commands, StudyCsvEqualsTheWindowsStudy)
     window.platform.dialogAnswers = {P("start.tvl")};
     window.Click(&app::TForm1::BitBtnHentSagClick);
     for (const char* vary : {"EQ", "Etse"}) {
-        const study::Quantity q = *study::QuantityNamed(vary);
-        const std::string expected = study::Csv(study::Run(window.form, *study::DefaultRange(window.form, q)));
         const Outcome o = Tervol({"study", P("start.tvl"), "--vary", vary, "--format", "csv"});
-        EXPECT_EQ(o.out, expected) << vary;
         EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.out,
+                  study::Csv(study::Run(window.form, *study::DefaultRange(window.form, *study::QuantityNamed(vary)))));
     }
 }
 
@@ -234,12 +215,10 @@ TEST_F(Commands, StudyTableRunsAFailedPointsMessageOverTheResults)
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.out.find(P("start.tvl") +
                          "\n  Varm sekundær ud [°C]  Primær temp. retur [°C]  Temp. differens primær [°C]  "),
-              0u)
-        << o.out;
-    EXPECT_NE(
-        o.out.find("\n  80                     Primær temp. frem [°C] skal være større end Varm sekundær ud [°C]\n"),
-        std::string::npos)
-        << o.out;
+              0u);
+    EXPECT_NE(o.out.find("\n  80                     Primær temp. frem [°C] skal være større end Varm sekundær ud "
+                         "[°C]\n"),
+              std::string::npos);
     EXPECT_EQ(o.err, "tervol: " + P("start.tvl") +
                          ": Etse 80: Primær temp. frem [°C] skal være større end Varm sekundær ud [°C]\n");
 }
@@ -283,21 +262,17 @@ TEST(CommandLine, UsageErrorsInBothLanguages)
     }
 }
 
-TEST(CommandLine, HelpAndVersion)
+TEST(CommandLine, HelpVersionAndWhatStartsTheWindow)
 {
     EXPECT_EQ(Tervol({"--version"}).out, "tervol 1.2.0\n");
     const Outcome help = Tervol({"rate", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.find("Usage:\n"), 0u);
     EXPECT_NE(help.out.find("\nBrug:\n"), std::string::npos);
-}
-
-TEST(CommandLine, OnlyNoArgumentOrOneCaseStartsTheWindow)
-{
+    // Only no argument or one case file starts the window.
     const std::pair<std::vector<std::string>, bool> rows[] = {
         {{}, false},        {{"a.tvl"}, false}, {{"rate"}, true}, {{"study"}, true},
-        {{"report"}, true}, {{"--help"}, true}, {{"-x"}, true},   {{"a.tvl", "b.tvl"}, true},
-    };
+        {{"report"}, true}, {{"--help"}, true}, {{"-x"}, true},   {{"a.tvl", "b.tvl"}, true}};
     for (const auto& [args, command] : rows)
         EXPECT_EQ(cli::IsCommandLine(args), command) << args.size();
 }

@@ -14,10 +14,10 @@ namespace {
 using app::Field;
 using study::Quantity;
 
-// What a point shows: the nine result texts, or its boxes' texts after "!".
+// What a point shows: the nine result texts, or its boxes' texts after "!";
+// first as "Beregn Aktuel" shows it with `text` written into `field`.
 using Outcome = std::vector<std::string>;
 
-// "Beregn Aktuel" pressed with `text` written into `field`.
 Outcome PressBeregnAktuel(StartedForm& s, Field field, const std::string& text)
 {
     s.platform.boxes.clear();
@@ -67,62 +67,48 @@ TEST(Study, EachPointEqualsBeregnAktuelWithThatText)
     }
 }
 
-// A nominal state that does not compute ends the study with the message the
-// window shows, before any point; the window's texts stay as they were.
-TEST(Study, NominalFailureEndsTheStudy)
-{
-    using Texts = std::vector<std::string>;
-    const std::tuple<Field, const char*, bool, Texts> cases[] = {
-        {Field::EPs_nom, "", false, {"Alle tallene i nominelle tilstand kræves for en videreberegning"}},
-        {Field::Etse, "", true, {"All inputs in actual conditions are necessary for further calculation"}},
-        {Field::Etpa_nom, "80", false, {"Primær temp. frem [°C] skal være større end Primær temp. retur [°C]"}},
-        {Field::Etpe_nom, "190", true, {"Primary inlet temperature°C must be less than 180°C!"}},
-        {Field::Etpa_nom, "4O", false, {"'4O' is not a valid floating point value."}},
-    };
-    for (const auto& [field, text, english, failure] : cases) {
-        StartedForm s;
-        if (english)
-            s.form.BitBtnUKClick();
-        s.form.SetText(field, text);
-        const auto before = s.form.CaseTexts();
-        const study::Study st = study::Run(s.form, {Quantity::EQ, 5.5, 55, 10});
-        EXPECT_EQ(st.failure, failure);
-        EXPECT_TRUE(st.points.empty());
-        EXPECT_EQ(s.form.CaseTexts(), before);
-        EXPECT_TRUE(s.platform.boxes.empty());
-    }
-}
-
-// Both ends exact and evenly spaced between, in either direction; point
-// counts outside 2..1000 refused in the window's language.
-TEST(Study, PointsAndTheirCount)
+// A study either fails before its first point with the window's message (a
+// nominal state that does not compute, the actual presence check, a point
+// count outside 2..1000), showing no box and leaving the window's texts as
+// they were; or it has all its points, both ends exact and evenly spaced
+// between in either direction (the first three values and the last here).
+TEST(Study, FailureBeforeAnyPointOrEvenlySpacedPoints)
 {
     const std::string dk = "Antal punkter skal være mellem 2 og 1000";
     const std::string uk = "Number of points must be between 2 and 1000";
-    // the failure, the count, and the first three values and the last
-    const std::tuple<bool, study::Range, std::vector<std::string>, size_t, std::vector<double>> cases[] = {
-        {false, {Quantity::EQ, 10, 20, 2}, {}, 2, {10, 20}},
-        {false, {Quantity::EQ, 55, 5.5, 10}, {}, 10, {55, 49.5, 44, 5.5}},
-        {false, {Quantity::EQ, 0.1, 100, 1000}, {}, 1000, {0.1, 0.2, 0.3, 100}},
-        {true, {Quantity::Etsa, 35, 25, 3}, {}, 3, {35, 30, 25}},
-        {false, {Quantity::EQ, 10, 20, 1}, {dk}, 0, {}},
-        {true, {Quantity::EQ, 10, 20, 1001}, {uk}, 0, {}},
-        {true, {Quantity::EQ, 10, 20, 0}, {uk}, 0, {}},
+    const Quantity EQ = Quantity::EQ;
+    const study::Range D{EQ, 5.5, 55, 10};
+    const std::tuple<bool, Field, const char*, study::Range, std::vector<std::string>, std::vector<double>> cases[] = {
+        {false, Field::EPs_nom, "", D, {"Alle tallene i nominelle tilstand kræves for en videreberegning"}, {}},
+        {true, Field::Etse, "", D, {"All inputs in actual conditions are necessary for further calculation"}, {}},
+        {false, Field::Etpa_nom, "80", D, {"Primær temp. frem [°C] skal være større end Primær temp. retur [°C]"}, {}},
+        {true, Field::Etpe_nom, "190", D, {"Primary inlet temperature°C must be less than 180°C!"}, {}},
+        {false, Field::Etpa_nom, "4O", D, {"'4O' is not a valid floating point value."}, {}},
+        {false, Field::EQ, nullptr, {EQ, 10, 20, 1}, {dk}, {}},
+        {true, Field::EQ, nullptr, {EQ, 10, 20, 1001}, {uk}, {}},
+        {true, Field::EQ, nullptr, {EQ, 10, 20, 0}, {uk}, {}},
+        {false, Field::EQ, nullptr, {EQ, 10, 20, 2}, {}, {10, 20}},
+        {false, Field::EQ, nullptr, {EQ, 55, 5.5, 10}, {}, {55, 49.5, 44, 5.5}},
+        {false, Field::EQ, nullptr, {EQ, 0.1, 100, 1000}, {}, {0.1, 0.2, 0.3, 100}},
+        {true, Field::EQ, nullptr, {Quantity::Etsa, 35, 25, 3}, {}, {35, 30, 25}},
     };
-    for (const auto& [english, range, failure, count, someValues] : cases) {
+    for (const auto& [english, field, text, range, failure, someValues] : cases) {
         StartedForm s;
         if (english)
             s.form.BitBtnUKClick();
+        if (text)
+            s.form.SetText(field, text);
+        const auto before = s.form.CaseTexts();
         const study::Study st = study::Run(s.form, range);
         EXPECT_EQ(st.failure, failure);
-        ASSERT_EQ(st.points.size(), count);
-        if (count == 0)
-            continue;
+        ASSERT_EQ(st.points.size(), failure.empty() ? size_t(range.points) : 0u);
         std::vector<double> some;
-        for (size_t i = 0; i < std::min<size_t>(3, count - 1); ++i)
-            some.push_back(st.points[i].value);
-        some.push_back(st.points.back().value);
+        for (size_t i = 0; i < st.points.size(); ++i)
+            if (i < 3 || i + 1 == st.points.size())
+                some.push_back(st.points[i].value);
         EXPECT_EQ(some, someValues);
+        EXPECT_EQ(s.form.CaseTexts(), before);
+        EXPECT_TRUE(s.platform.boxes.empty());
     }
 }
 
@@ -147,8 +133,7 @@ TEST(StudyForm, ReadsTheRangeFromItsTexts)
     const std::tuple<const char*, const char*, std::vector<std::string>, size_t> cases[] = {
         {"55", "10", {}, 10},
         {"55", "2,5", {"Antal punkter skal være mellem 2 og 1000"}, 0},
-        {"", "10", {"'' is not a valid floating point value."}, 0},
-    };
+        {"", "10", {"'' is not a valid floating point value."}, 0}};
     for (const auto& [last, points, failure, count] : cases) {
         StartedForm s({",", "."});
         study::StudyForm f;

@@ -147,8 +147,8 @@ TEST(Iteration, FirstFaultWins)
     EXPECT_EQ(FaultText([] { funktion::LogMeanTempDiff(1e308, -1e308, 0, 0); }), kInvalid);
 }
 
-// A supply 0.001 K above the warm outlet creeps: the command's limit ends it
-// after exactly 10000 passes, unconverged.
+// A supply 0.001 K above the warm outlet creeps: the limit the command runs
+// with ends it after exactly 10000 passes, unconverged.
 TEST(Iteration, ResultsToTheLastBit)
 {
     using V = std::array<double, 10>;  // tpa, AOp, AOs, Pp, Ps, Vp, Vs, m, UA, filmUA

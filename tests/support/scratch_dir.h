@@ -52,8 +52,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::string File(std::string_view name) const { return (path_ / name).string(); }
 
-    // Replaces the file's content; a failure here is the harness's, not
-    // the program's, so it stops the run.
+    // Replaces the file's content; a failure here is the harness's, so it stops the run.
     std::string Write(std::string_view name, std::string_view bytes) const
     {
         const std::string path = File(name);

@@ -31,7 +31,6 @@ struct SeenBox {
     QStringList buttons;
 };
 
-// The watchdog records an expected message box and closes it with Enter.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override

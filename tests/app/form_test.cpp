@@ -24,12 +24,7 @@ TEST(StartUp, StateRightAfterStart)
     }
     EXPECT_EQ(s.form.PrimeryIndex() | s.form.SekunderyIndex() | s.form.Primery1Index() | s.form.Sekundery1Index(), 0);
     EXPECT_TRUE(s.platform.boxes.empty());
-}
-
-TEST(StartUp, LocaleWithoutDecimalSeparatorGetsAPoint)
-{
-    StartedForm s({"", ""});
-    EXPECT_EQ(s.form.Text(Field::EV_p_nom), "1.602");
+    EXPECT_EQ(StartedForm({"", ""}).form.Text(Field::EV_p_nom), "1.602");  // a locale without a decimal separator
 }
 
 // Every message of both calculations in both languages. The Danish rows

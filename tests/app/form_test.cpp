@@ -173,6 +173,7 @@ TEST(MediumList, WrittenTextSelectsTheItemItNames)
     }
     StartedForm s;  // an item chosen shows its own text, even when already selected
     s.form.SetText(Field::Primery, "vand");
+    ASSERT_EQ(s.form.ItemIndex(Field::Primery), 0);
     s.form.ChooseItem(Field::Primery, 0);
     EXPECT_EQ(s.form.Text(Field::Primery), "Vand");
     s.form.ChooseItem(Field::Primery, 1);

@@ -52,8 +52,9 @@ TEST(HelpIndex, FilterFindsAnyPartOfAKeywordWhateverItsCase)
 }
 
 // The real files show that comments, blank lines and anchors are read.
-TEST(HelpIndex, ALineWithoutTargetIsRefused)
+TEST(HelpIndex, ParsingTakesWindowsLineEndsAndRefusesALineWithoutTarget)
 {
+    EXPECT_EQ(app::ParseHelpKeywords("PDF\treport.html#pdf\r\n").at(0).target, "report.html#pdf");
     EXPECT_THROW(app::ParseHelpKeywords("# comment\r\nEffekt [kW] heat.html\r\n"), std::invalid_argument);
 }
 

@@ -1,8 +1,8 @@
 // The start-up calculation and the slowest actual-state run there is: a
 // supply so close to the secondary outlet that all 10000 passes are spent,
 // timed beside the same iteration written plainly without a single check.
-#include "app/form1.h"
 #include "bench/plain_iteration.h"
+#include "model/form1.h"
 #include "tests/support/recording_platform.h"
 
 #include <benchmark/benchmark.h>

@@ -2,11 +2,11 @@
 // language, "Hent sag", then "Beregn Aktuel", every box's text kept.
 #pragma once
 
-#include "app/casefields.h"
-#include "app/form1.h"
-#include "app/platform.h"
 #include "calc/numtext.h"
 #include "cli/options.h"
+#include "model/casefields.h"
+#include "model/form1.h"
+#include "model/platform.h"
 #include "report/quickrptpage.h"
 
 #include <array>

@@ -3,12 +3,12 @@
 // Beyond crashes and sanitizer reports, each calculation must write a result
 // group whole or not at all, and loading and saving must move the texts
 // faithfully or, when the file is refused, not at all.
-#include "app/form1.h"
 #include "calc/fault.h"
 #include "calc/numtext.h"
 #include "calc/utf8.h"
 #include "casefile/casefile.h"
 #include "fuzz/text.h"
+#include "model/form1.h"
 #include "report/quickrptpage.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/scratch_dir.h"

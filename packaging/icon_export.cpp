@@ -1,7 +1,7 @@
 // Writes the window icon as PNG files for the desktop's icon theme, so the
 // menu entry and the running window show the same picture.
 //   icon_export SIZE FILE [SIZE FILE ...]
-#include "app/qt/icons.h"
+#include "gui/icons.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -3,10 +3,10 @@
 // with that value written into the field.
 #pragma once
 
-#include "app/casefields.h"
-#include "app/form1.h"
 #include "calc/actual.h"
 #include "calc/messages.h"
+#include "model/casefields.h"
+#include "model/form1.h"
 
 #include <array>
 #include <functional>

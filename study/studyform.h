@@ -3,7 +3,7 @@
 // and the last study. The Qt window shows it and feeds edits back.
 #pragma once
 
-#include "app/form1.h"
+#include "model/form1.h"
 #include "study/study.h"
 
 #include <array>

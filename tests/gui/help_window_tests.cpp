@@ -1,7 +1,7 @@
 // The help window: "Hjælp" and F1 open one window, titled in the interface
 // language, at its keyword index; a flag switches it while it is open. The
 // Danish start and the British flag are also driven end to end.
-#include "app/qt/helpwindow.h"
+#include "gui/helpwindow.h"
 #include "tests/support/window_test.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The part-load study window on the offscreen platform, opened by its button.
-#include "app/qt/studypage.h"
-#include "app/qt/studywindow.h"
+#include "gui/studypage.h"
+#include "gui/studywindow.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/window_test.h"
 

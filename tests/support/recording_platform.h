@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/platform.h"
+#include "model/form1.h"
+#include "model/platform.h"
 #include "report/quickrptpage.h"
 
 #include <deque>

@@ -3,9 +3,9 @@
 // expected message box, instead of waiting for a click that never comes.
 #pragma once
 
-#include "app/form1.h"
-#include "app/qt/mainwindow.h"
-#include "app/qt/qtplatform.h"
+#include "gui/mainwindow.h"
+#include "gui/qtplatform.h"
+#include "model/form1.h"
 
 #include <gtest/gtest.h>
 #include <QLineEdit>

@@ -1,0 +1,78 @@
+// The part-load study window: the varied quantity and its range, the table
+// of points and the chart. It reads the main window's model, never writes
+// into it, and follows its language while open.
+#pragma once
+
+#include "gui/studypage.h"
+#include "model/form1.h"
+#include "study/studyform.h"
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace app::qt {
+
+class StudyWindow : public QWidget {
+public:
+    // A window of its own beside `parent` (the main window), not modal: the
+    // user may change the case there and press "Beregn" again.
+    StudyWindow(TForm1& form, QWidget* parent);
+    ~StudyWindow() override;
+
+    // Fills in the default study from the main window's current texts and
+    // runs it; what opening the window does.
+    void Reset();
+    void Calculate();
+    void CopyTable();
+    // Saves the study as CSV; false when the file cannot be written.
+    bool SaveCsv(const QString& path);
+    StudyPage Page() const;
+    ChartCaptions chartCaptions() const;
+
+    const study::StudyForm& model() const { return model_; }
+    QComboBox* quantityBox() const { return quantity_; }
+    QLineEdit* edit(study::Input i) const { return edits_[static_cast<int>(i)]; }
+    QTableWidget* table() const { return table_; }
+    QChart* chart() const { return chart_; }
+    QLabel* status() const { return status_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build();
+    void Retranslate();
+    void ShowStudy();
+    void SyncInputs();
+    void FitColumns();
+    void SaveCsvAs();
+    void Print();
+
+    TForm1& form_;
+    study::StudyForm model_;
+    std::string language_;  // the one the captions were last written in
+    // Inputs of the case when the shown study was computed, for the print.
+    StudyPage inputs_;
+
+    QLabel* labels_[4] = {};
+    QComboBox* quantity_ = nullptr;
+    QLineEdit* edits_[3] = {};
+    QPushButton* calculate_ = nullptr;
+    QLabel* status_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    QChart* chart_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+}  // namespace app::qt

@@ -1,0 +1,160 @@
+// The help's keyword index, and that its pages cover the program.
+#include "calc/fault.h"
+#include "calc/messages.h"
+#include "calc/numtext.h"
+#include "casefile/casefile.h"
+#include "model/helpindex.h"
+#include "model/language.h"
+#include "study/study.h"
+#include "study/studyform.h"
+#include "tests/support/scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using app::HelpKeyword;
+
+std::vector<std::string> Keywords(const std::vector<HelpKeyword>& list)
+{
+    std::vector<std::string> out;
+    for (const HelpKeyword& k : list)
+        out.push_back(k.keyword);
+    return out;
+}
+
+TEST(HelpIndex, SortsCaseBlindWithTheDanishLettersAfterZ)
+{
+    std::vector<HelpKeyword> list{{"å", "a"}, {"Zone", "z"}, {"æble", "b"}, {"Ø", "c"}, {"abc", "d"}, {"Beta", "e"}};
+    app::SortHelpKeywords(list);
+    EXPECT_EQ(Keywords(list), (std::vector<std::string>{"abc", "Beta", "Zone", "æble", "Ø", "å"}));
+}
+
+TEST(HelpIndex, FilterFindsAnyPartOfAKeywordWhateverItsCase)
+{
+    const std::vector<HelpKeyword> list{{"Primær tryktab i [bar]", "p"}, {"Tryktab", "t"}, {"Effekt [kW]", "e"}};
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"", {"Primær tryktab i [bar]", "Tryktab", "Effekt [kW]"}},
+        {"TRYKTAB", {"Primær tryktab i [bar]", "Tryktab"}},
+        {"PRIMÆR", {"Primær tryktab i [bar]"}},
+        {"[kw]", {"Effekt [kW]"}},
+        {"varme", {}},
+    };
+    for (const auto& [filter, expected] : cases)
+        EXPECT_EQ(Keywords(app::FilterHelpKeywords(list, filter)), expected) << filter;
+}
+
+// The real files show that comments, blank lines and anchors are read.
+TEST(HelpIndex, ParsingTakesWindowsLineEndsAndRefusesALineWithoutTarget)
+{
+    EXPECT_EQ(app::ParseHelpKeywords("PDF\treport.html#pdf\r\n").at(0).target, "report.html#pdf");
+    EXPECT_THROW(app::ParseHelpKeywords("# comment\r\nEffekt [kW] heat.html\r\n"), std::invalid_argument);
+}
+
+// Blanks collapsed and the entities the pages use decoded, so a text can be
+// looked for as the user reads it.
+std::string Plain(std::string html)
+{
+    html = std::regex_replace(html, std::regex("\\s+"), " ");
+    for (const auto& [entity, c] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
+        html = std::regex_replace(html, std::regex(entity), c);
+    return html;
+}
+
+class HelpPages : public ::testing::TestWithParam<const app::LanguageTable*> {
+protected:
+    const app::LanguageTable& table = *GetParam();
+    const fs::path folder = fs::path(TERVOL_HELP_DIR) / app::HelpTextsFor(table.language).folder;
+
+    // "page.html#anchor" relative to `from`'s folder: the page exists and
+    // names the anchor.
+    void ExpectResolves(const fs::path& from, const std::string& target)
+    {
+        const size_t hash = target.find('#');
+        const fs::path page = from.parent_path() / target.substr(0, hash);
+        ASSERT_TRUE(fs::is_regular_file(page)) << from << " -> " << target;
+        if (hash != std::string::npos) {
+            EXPECT_NE(support::ReadFile(page).find("name=\"" + target.substr(hash + 1) + "\""), std::string::npos)
+                << from << " -> " << target;
+        }
+    }
+};
+
+TEST_P(HelpPages, EveryLinkAndPictureResolves)
+{
+    const std::regex reference("(href|src)=\"([^\"]+)\"");
+    int pages = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() != ".html")
+            continue;
+        ++pages;
+        const std::string html = support::ReadFile(entry.path());
+        for (auto m = std::sregex_iterator(html.begin(), html.end(), reference); m != std::sregex_iterator(); ++m) {
+            const std::string target = (*m)[2];
+            if (target.rfind("http", 0) == 0)
+                continue;
+            ExpectResolves(entry.path(), target[0] == '#' ? entry.path().filename().string() + target : target);
+        }
+    }
+    EXPECT_GE(pages, 20);
+}
+
+// The start captions differ from the Danish ones in blanks only.
+TEST_P(HelpPages, EveryKeywordLeadsToATopicAndEveryCaptionIsAKeyword)
+{
+    const auto list = app::ParseHelpKeywords(support::ReadFile(folder / "keywords.txt"));
+    EXPECT_GT(list.size(), 50u);
+    std::set<std::string> keywords;
+    for (const HelpKeyword& k : list) {
+        ExpectResolves(folder / "keywords.txt", k.target);
+        keywords.insert(k.keyword);
+    }
+    std::vector<std::string_view> captions(table.rowCaptions.begin(), table.rowCaptions.end());
+    captions.insert(captions.end(), table.groups.begin(), table.groups.end());
+    for (const auto& [button, caption] : table.buttons)
+        captions.push_back(caption);
+    for (std::string_view caption : captions) {
+        std::string simple = std::regex_replace(std::string(caption), std::regex(" +"), " ");
+        simple = std::regex_replace(simple, std::regex(" $"), "");
+        EXPECT_TRUE(keywords.count(simple)) << simple;
+    }
+}
+
+// The texts come from the program's own tables, so a new message without
+// help fails here.
+TEST_P(HelpPages, EveryMessageIsExplained)
+{
+    std::vector<std::string> texts{calc::kNotConverged,
+                                   calc::kDivisionByZero,
+                                   calc::kInvalidOperation,
+                                   calc::kOverflow,
+                                   calc::ConversionError("…").what(),
+                                   "Unknown failure"};  // as the error box shows it
+    for (const calc::MessageText& m : calc::kMessageTexts) {
+        texts.emplace_back(m.danish);
+        texts.emplace_back(m.english);
+    }
+    for (const std::string_view text : {study::kPointsOutOfRange.danish, study::kPointsOutOfRange.english,
+                                        study::CaptionsFor("DK").writeFailed, study::CaptionsFor("UK").writeFailed})
+        texts.emplace_back(text);
+    for (int error = 1; error < 200; ++error) {
+        const std::string text = casefile::FileErrorFromErrno(error).what();
+        texts.push_back(text.rfind("I/O error ", 0) == 0 ? "I/O error" : text);
+    }
+
+    const std::string page = Plain(support::ReadFile(folder / "messages.html"));
+    for (const std::string& text : texts)
+        EXPECT_NE(page.find(Plain(text)), std::string::npos) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, HelpPages, ::testing::Values(&app::kDanish, &app::kEnglish),
+                         [](const auto& info) { return std::string(info.param->language); });
+
+}  // namespace

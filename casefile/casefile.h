@@ -40,11 +40,14 @@ constexpr std::size_t kMaxCaseFileBytes = 1024 * 1024;
 
 class FileError : public std::runtime_error {
 public:
-    FileError(int code, std::string message);
+    FileError(int code, std::string message, int systemError = 0);
     int code() const noexcept { return code_; }
+    // The errno (POSIX) or GetLastError code (Windows) behind it; 0 if none.
+    int systemError() const noexcept { return systemError_; }
 
 private:
     int code_;
+    int systemError_;
 };
 
 // Where an operating-system error number becomes the message the user
@@ -70,9 +73,8 @@ void ParseCase(std::string_view bytes, const FieldSetter& setField);
 
 // Names are UTF-8 on every platform (Windows takes them as UTF-16).
 //
-// Replaces (or creates) the file at path through a temporary file, so a
-// failure leaves an existing case as it was. A case whose folder refuses new
-// files, and on POSIX devices and pipes, are written in place instead.
+// Writes the case through ReplaceFile (casefile/replace_file.h): a failure
+// leaves an existing case as it was.
 void SaveCase(const std::string& path, const CaseLines& lines);
 
 // Calls setField for 0..29 in order. When the file cannot be opened, is not a

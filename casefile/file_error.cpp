@@ -12,7 +12,7 @@ constexpr const char* kTooManyOpenFiles = "Too many open files";
 constexpr const char* kAccessDenied = "File access denied";
 constexpr const char* kDiskFull = "Disk full";
 
-FileError IoError(int code) { return {code, "I/O error " + std::to_string(code)}; }
+FileError IoError(int code, int systemError) { return {code, "I/O error " + std::to_string(code), systemError}; }
 
 struct WindowsCode {
     unsigned long error;
@@ -37,38 +37,42 @@ constexpr WindowsCode kWindowsCodes[] = {
 
 }  // namespace
 
-FileError::FileError(int code, std::string message) : std::runtime_error(std::move(message)), code_(code) {}
+FileError::FileError(int code, std::string message, int systemError)
+    : std::runtime_error(std::move(message)), code_(code), systemError_(systemError)
+{
+}
 
 FileError FileErrorFromErrno(int osError)
 {
     switch (osError) {
-    case ENOENT: return {2, kFileNotFound};
+    case ENOENT: return {2, kFileNotFound, osError};
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-    case EINVAL: return {3, kInvalidFilename};
+    case EINVAL: return {3, kInvalidFilename, osError};
     case EMFILE:
-    case ENFILE: return {4, kTooManyOpenFiles};
+    case ENFILE: return {4, kTooManyOpenFiles, osError};
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-    case ETXTBSY: return {5, kAccessDenied};
+    case ETXTBSY: return {5, kAccessDenied, osError};
 #ifdef EDQUOT  // the Windows C runtime has no disk quotas
     case EDQUOT:
 #endif
-    case ENOSPC: return {101, kDiskFull};
-    default: return IoError(osError);
+    case ENOSPC: return {101, kDiskFull, osError};
+    default: return IoError(osError, osError);
     }
 }
 
 FileError FileErrorFromWindows(unsigned long windowsError)
 {
+    const int system = static_cast<int>(windowsError);
     for (const auto& known : kWindowsCodes) {
         if (known.error == windowsError)
-            return {known.code, known.text};
+            return {known.code, known.text, system};
     }
-    return IoError(static_cast<int>(windowsError));
+    return IoError(system, system);
 }
 
 }  // namespace casefile

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "casefile/casefile.h"
+#include "casefile/replace_file.h"
 
 namespace casefile {
 namespace {
@@ -118,28 +119,10 @@ std::wstring WriteTemporary(const std::wstring& path, std::string_view data)
     Fail(ERROR_FILE_EXISTS);
 }
 
-// The older program's way: empty the case and write it anew.
-void WriteInPlace(const std::wstring& path, std::string_view data)
-{
-    Handle file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        FailLast();
-    DWORD error = WriteAll(file.get(), data);
-    if (error == ERROR_SUCCESS && !::FlushFileBuffers(file.get()))
-        error = ::GetLastError();
-    const DWORD closeError = file.Close();
-    if (error == ERROR_SUCCESS)
-        error = closeError;
-    if (error != ERROR_SUCCESS)
-        Fail(error);
-}
-
 }  // namespace
 
-void SaveCase(const std::string& path, const CaseLines& lines)
+void ReplaceFile(const std::string& path, std::string_view data)
 {
-    const std::string data = ComposeCase(lines);
     const std::wstring target = Widen(path);
     // Only a folder can be named with a trailing separator.
     if (IsSeparator(target.back()))
@@ -154,18 +137,9 @@ void SaveCase(const std::string& path, const CaseLines& lines)
     if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
         Fail(ERROR_ACCESS_DENIED);
 
-    std::wstring temporary;
-    try {
-        temporary = WriteTemporary(target, data);
-    } catch (const FileError& e) {
-        // A folder that refuses new files may still let us write the case
-        // that is there.
-        if (exists && e.code() == 5) {
-            WriteInPlace(target, data);
-            return;
-        }
-        throw;
-    }
+    // A folder that refuses new files refuses the save: the old file is
+    // never written in place, where a failure would leave it cut short.
+    const std::wstring temporary = WriteTemporary(target, data);
     // Write-through: the call returns only when the new name is on the disk.
     if (!::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = ::GetLastError();

@@ -1,4 +1,5 @@
 #include "casefile/casefile.h"
+#include "casefile/replace_file.h"
 
 #include "tests/support/scratch_dir.h"
 
@@ -228,6 +229,57 @@ TEST_F(CaseFile, ReadOnlyCaseIsRefusedAndKeptUnchanged)
     EXPECT_EQ(support::ReadFile(Path("case.tvl")), old);
     EXPECT_EQ(fs::status(Path("case.tvl")).permissions(), fs::perms(0444));
     EXPECT_EQ(EntryCount(), 1);
+}
+
+// Any bytes, NULs included, land exactly; each failure keeps its cause.
+TEST_F(CaseFile, ReplaceFileWritesExactBytesOrSaysWhy)
+{
+    const std::string bytes("%PDF-1.4\0\xff\r\n", 14);
+    casefile::ReplaceFile(Write("out.pdf", std::string(4000, 'o')), bytes);
+    EXPECT_EQ(support::ReadFile(Path("out.pdf")), bytes);
+    EXPECT_EQ(EntryCount(), 1);
+    const std::tuple<std::string, const char*, int> cases[] = {
+        {Path("no folder/out.pdf"), "File not found", ENOENT},
+        {"/dev/full", "Disk full", ENOSPC},
+        {dir_.Path().string() + "/", "File access denied", EISDIR},
+    };
+    for (const auto& [path, message, error] : cases) {
+        try {
+            casefile::ReplaceFile(path, bytes);
+            ADD_FAILURE() << path << " written";
+        } catch (const casefile::FileError& e) {
+            EXPECT_STREQ(e.what(), message) << path;
+            EXPECT_EQ(e.systemError(), error) << path;
+        }
+    }
+}
+
+// A folder that refuses new files refuses the save, even where the case
+// itself is writable and the write would fail part-way (at 100 bytes).
+TEST_F(CaseFile, ReadOnlyFolderRefusesTheSaveAndKeepsTheCase)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; see casefile_read_only_unprivileged";
+    const std::string old = casefile::ComposeCase(casefile::CaseLines{"old case"});
+    Write("case.tvl", old);
+    ASSERT_EQ(::chmod(Path("case.tvl").c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(dir_.Path().c_str(), 0555), 0);
+    casefile::CaseLines big;
+    big[2] = std::string(500, '9');
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(SaveError(Path("case.tvl"), big) == "File access denied" ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(SaveError(Path("case.tvl"), casefile::CaseLines{"new"}), "File access denied");
+    EXPECT_EQ(support::ReadFile(Path("case.tvl")), old);
+    EXPECT_EQ(EntryCount(), 1);
+    ::chmod(dir_.Path().c_str(), 0700);
 }
 
 TEST_F(CaseFile, FailedSaveKeepsTheOldCase)

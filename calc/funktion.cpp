@@ -48,9 +48,8 @@ bool CheckGreater(const std::string& firstText, const std::string& firstName, co
         return true;
     // The names are joined as they stand: a caption ending in a blank gives
     // two blanks before the verb.
-    const calc::MessageText& verb = calc::kMustBeGreater;
-    calc::ShowInLanguage(env, calc::MessageKind::Error, firstName + std::string(verb.danish) + secondName,
-                         firstName + std::string(verb.english) + secondName);
+    if (const lang::MessageTexts* texts = calc::MessagesFor(env))
+        env.sink.ShowMessageBox(firstName + std::string(texts->mustBeGreater) + secondName, calc::MessageKind::Error);
     return false;
 }
 

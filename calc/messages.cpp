@@ -2,18 +2,16 @@
 
 namespace calc {
 
-void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish, const std::string& english)
+const lang::MessageTexts* MessagesFor(const Environment& env)
 {
-    // Two separate exact tests: a language that is neither shows nothing.
-    if (env.language == "DK")
-        env.sink.ShowMessageBox(danish, kind);
-    if (env.language == "UK")
-        env.sink.ShowMessageBox(english, kind);
+    const auto language = lang::FromCode(env.language);
+    return language ? &lang::TextsOf(*language).messages : nullptr;
 }
 
-void ShowInLanguage(const Environment& env, MessageKind kind, const MessageText& text)
+void ShowInLanguage(const Environment& env, MessageKind kind, Message message)
 {
-    ShowInLanguage(env, kind, std::string(text.danish), std::string(text.english));
+    if (const lang::MessageTexts* texts = MessagesFor(env))
+        env.sink.ShowMessageBox(std::string(texts->*message), kind);
 }
 
 }  // namespace calc

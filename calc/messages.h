@@ -3,38 +3,18 @@
 #pragma once
 
 #include "calc/numtext.h"
+#include "lang/texts.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
 namespace calc {
 
-// A message the calculations show in the interface language.
-struct MessageText {
-    std::string_view danish, english;
-};
-
-// The presence checks of the two calculation commands.
-inline constexpr MessageText kNominalInputsMissing{
-    "Alle tallene i nominelle tilstand kræves for en videreberegning",
-    "All inputs in nominal conditions are necessary for further calculation"};
-inline constexpr MessageText kActualInputsMissing{
-    "Alle tallene i aktuelle tilstand kræves for en videreberegning",
-    "All inputs in actual conditions are necessary for further calculation"};
-// The primary supply temperature limit: the mixture, then water.
-inline constexpr MessageText kGlycolSupplyLimit{"Primær temperaturer skal være mindre end 100°C!",
-                                                "Primary inlet temperature°C must be less than 100°C!"};
-inline constexpr MessageText kWaterSupplyLimit{"Primær temperaturer skal være mindre end 180°C!",
-                                               "Primary inlet temperature°C must be less than 180°C!"};
-// The order check: the first row's caption, this, then the second row's.
-inline constexpr MessageText kMustBeGreater{" skal være større end ", " must be greater than "};
-// The iteration's message is Danish in both languages.
+// The iteration's message is Danish in every language.
 inline constexpr const char* kNotConverged = "Iterration konvergerer ikke !";
 
-// Every message above, for whoever must know them all (the help's check).
-inline constexpr std::array<MessageText, 5> kMessageTexts{kNominalInputsMissing, kActualInputsMissing,
-                                                          kGlycolSupplyLimit, kWaterSupplyLimit, kMustBeGreater};
+// A message of the language tables, e.g. &lang::MessageTexts::mustBeGreater.
+using Message = lang::Text lang::MessageTexts::*;
 
 enum class MessageKind {
     Information,  // "Information", information icon, "OK"
@@ -56,9 +36,9 @@ struct Environment {
     MessageSink& sink;
 };
 
-// Shows the Danish text when the language is "DK", the English one when it is
-// "UK", and nothing otherwise.
-void ShowInLanguage(const Environment& env, MessageKind kind, const std::string& danish, const std::string& english);
-void ShowInLanguage(const Environment& env, MessageKind kind, const MessageText& text);
+// The messages of the environment's language: the Danish ones for "DK", the
+// English ones for "UK", and none for any other code, which shows no box.
+const lang::MessageTexts* MessagesFor(const Environment& env);
+void ShowInLanguage(const Environment& env, MessageKind kind, Message message);
 
 }  // namespace calc

@@ -11,11 +11,11 @@ bool PrimaryLimitExceeded(double supply, int primaryPosition, const Environment&
     // Only the supply temperature and only the primary medium count; no
     // limit without a selected medium.
     if (supply > 100 && primaryPosition == 1) {
-        ShowInLanguage(env, MessageKind::Information, kGlycolSupplyLimit);
+        ShowInLanguage(env, MessageKind::Information, &lang::MessageTexts::glycolSupplyLimit);
         return true;
     }
     if (supply > 180 && primaryPosition == 0) {
-        ShowInLanguage(env, MessageKind::Information, kWaterSupplyLimit);
+        ShowInLanguage(env, MessageKind::Information, &lang::MessageTexts::waterSupplyLimit);
         return true;
     }
     return false;

@@ -5,7 +5,7 @@
 #include "gui/icons.h"
 #include "gui/layout.h"
 #include "gui/style.h"
-#include "model/language.h"
+#include "lang/texts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -118,7 +118,7 @@ private:
         b->setObjectName(danish ? QStringLiteral("BitBtnDK") : QStringLiteral("BitBtnUK"));
         b->setIcon(danish ? DanishFlag() : UnionFlag());
         b->setIconSize(layout::kFlagPictureSize);
-        b->setAccessibleName(Name(danish ? kDanishFlagName : kUnionFlagName));
+        b->setAccessibleName(Name(lang::TextsOf(danish ? lang::Language::Danish : lang::Language::English).name));
         b->setGeometry(danish ? layout::kDanishFlagRect : layout::kUnionFlagRect);
         b->setAutoDefault(false);
         (danish ? c_.danishFlag : c_.unionFlag) = b;

@@ -3,7 +3,7 @@
 #include "calc/actual.h"
 #include "calc/funktion.h"
 #include "casefile/casefile.h"
-#include "model/language.h"
+#include "lang/texts.h"
 #include "report/quickrptpage.h"
 
 #include <algorithm>
@@ -31,8 +31,8 @@ int PositionNamedBy(const std::string& text)
 {
     const std::string key = Normalized(text);
     for (int item = 0; item < 2; ++item)
-        for (const LanguageTable* table : {&kDanish, &kEnglish})
-            if (Normalized(table->items[item]) == key)
+        for (lang::Language language : lang::kLanguages)
+            if (Normalized(lang::TextsOf(language).window.items[item]) == key)
                 return item;
     return -1;
 }
@@ -226,11 +226,11 @@ bool TForm1::InputsPresent(bool withActual)
 {
     // Only emptiness is tested: a text of blanks passes here.
     if (AnyEmpty(*this, kNominalInputs)) {
-        calc::ShowInLanguage(Env(), calc::MessageKind::Information, calc::kNominalInputsMissing);
+        calc::ShowInLanguage(Env(), calc::MessageKind::Information, &lang::MessageTexts::nominalInputsMissing);
         return false;
     }
     if (withActual && AnyEmpty(*this, kActualInputs)) {
-        calc::ShowInLanguage(Env(), calc::MessageKind::Information, calc::kActualInputsMissing);
+        calc::ShowInLanguage(Env(), calc::MessageKind::Information, &lang::MessageTexts::actualInputsMissing);
         return false;
     }
     return true;
@@ -342,8 +342,6 @@ void TForm1::LoadCaseFile(const std::string& path)
     casefile::LoadCase(path, [this](int line, const std::string& text) { SetText(kCaseFileOrder[line], text); });
 }
 
-void TForm1::BitBtnDKClick() { SwitchLanguage(*this, kDanish); }
-void TForm1::BitBtnUKClick() { SwitchLanguage(*this, kEnglish); }
 void TForm1::BitBtnDellastClick() { platform_->ShowPartLoadStudy(); }
 
 void TForm1::KeyPress(Field input, char32_t& key) const

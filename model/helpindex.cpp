@@ -7,19 +7,6 @@ namespace app {
 
 namespace {
 
-// Folder, title; filter label, back, forward, print; then the names a screen
-// reader announces for filter, keyword list, topic, back, forward and print.
-// clang-format off
-constexpr HelpTexts kDanishHelp{
-    "da", "Tervol – Hjælp",
-    "&Søg stikord:", "Tilbage", "Frem", "Udskriv",
-    "Stikordsfilter", "Stikord", "Emne", "Tilbage", "Frem", "Udskriv emnet"};
-constexpr HelpTexts kEnglishHelp{
-    "en", "Tervol – Help",
-    "&Find keyword:", "Back", "Forward", "Print",
-    "Keyword filter", "Keywords", "Topic", "Back", "Forward", "Print topic"};
-// clang-format on
-
 // One collation unit per character: ASCII letters folded to lower case, the
 // Danish letters æ ø å (either case) placed after z in that order, every
 // other character by its code point above those.
@@ -94,6 +81,6 @@ std::vector<HelpKeyword> FilterHelpKeywords(const std::vector<HelpKeyword>& keyw
     return out;
 }
 
-const HelpTexts& HelpTextsFor(std::string_view language) { return language == "DK" ? kDanishHelp : kEnglishHelp; }
+const HelpTexts& HelpTextsFor(std::string_view language) { return lang::TextsFor(language).help; }
 
 }  // namespace app

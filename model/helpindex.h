@@ -2,6 +2,8 @@
 // parsing a language's keyword list, alphabetical order and the filter.
 #pragma once
 
+#include "lang/texts.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,15 +28,9 @@ void SortHelpKeywords(std::vector<HelpKeyword>& keywords);
 std::vector<HelpKeyword> FilterHelpKeywords(const std::vector<HelpKeyword>& keywords, std::string_view filter);
 
 // The help window's own texts in one language.
-struct HelpTexts {
-    std::string_view folder;  // of the pages and the keyword list: "da" or "en"
-    std::string_view title;
-    std::string_view filterLabel, back, forward, print;
-    // Names for screen readers.
-    std::string_view filterName, keywordListName, topicName, backName, forwardName, printName;
-};
+using HelpTexts = lang::HelpTexts;
 
-// Danish for "DK", English otherwise.
+// By the window model's language code, with the catalogue's fallback.
 const HelpTexts& HelpTextsFor(std::string_view language);
 
 }  // namespace app

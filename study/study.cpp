@@ -2,6 +2,7 @@
 
 #include "calc/fault.h"
 #include "calc/numtext.h"
+#include "lang/texts.h"
 
 #include <charconv>
 #include <cmath>
@@ -27,11 +28,6 @@ struct Recorder final : app::Platform {
     void ShowPartLoadStudy() override {}
     void CloseWindow() override {}
 };
-
-std::string InLanguage(const std::string& language, const calc::MessageText& text)
-{
-    return std::string(language == "UK" ? text.english : text.danish);
-}
 
 std::string Replaced(std::string text, std::string_view from, std::string_view to)
 {
@@ -124,7 +120,7 @@ Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
     study.range = range;
     study.format = form.Format();
     if (range.points < kMinPoints || range.points > kMaxPoints) {
-        study.failure = {InLanguage(form.Language(), kPointsOutOfRange)};
+        study.failure = {std::string(lang::TextsFor(form.Language()).messages.pointsOutOfRange)};
         return study;
     }
 

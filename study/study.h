@@ -84,10 +84,6 @@ using Progress = std::function<bool(int done, int total)>;
 // the form's language.
 Study Run(const app::TForm1& form, const Range& range, const Progress& progress = {});
 
-// The point count outside kMinPoints..kMaxPoints.
-inline constexpr calc::MessageText kPointsOutOfRange{"Antal punkter skal være mellem 2 og 1000",
-                                                     "Number of points must be between 2 and 1000"};
-
 // ---- the study as text
 
 // One RFC 4180 field: quoted when it holds a comma, a quote or a line break.

@@ -9,31 +9,7 @@
 
 namespace study {
 
-// clang-format off
-const Captions kDanishCaptions{
-    "Tervol – Dellast", "Varieret størrelse", "Første værdi", "Sidste værdi", "Antal punkter", "Beregn",
-    "Kopiér tabel", "Gem som CSV", "Udskriv", "Luk",
-    "Beregner dellast …", "Afbryd",
-    "Afbrudt efter %1 af %2 punkter",
-    "Gem dellast som CSV", "CSV-filer (*.csv);;Alle filer (*)", "Filen kunne ikke skrives",
-    "Dellast", "%1 af %2 punkter vist",
-    "Resultattabel", "Diagram",
-};
-const Captions kEnglishCaptions{
-    "Tervol – Part load", "Varied quantity", "First value", "Last value", "Number of points", "Calculate",
-    "Copy table", "Save as CSV", "Print", "Close",
-    "Calculating part load …", "Cancel",
-    "Cancelled after %1 of %2 points",
-    "Save part load as CSV", "CSV files (*.csv);;All files (*)", "The file could not be written",
-    "Part load", "%1 of %2 points shown",
-    "Result table", "Chart",
-};
-// clang-format on
-
-const Captions& CaptionsFor(const std::string& language)
-{
-    return language == "UK" ? kEnglishCaptions : kDanishCaptions;
-}
+const Captions& CaptionsFor(const std::string& language) { return lang::TextsFor(language).study; }
 
 namespace {
 

@@ -3,6 +3,7 @@
 // and the last study. The Qt window shows it and feeds edits back.
 #pragma once
 
+#include "lang/texts.h"
 #include "model/form1.h"
 #include "study/study.h"
 
@@ -14,18 +15,9 @@ namespace study {
 
 enum class Input { First, Last, Points };
 
-// The window's own texts, one table per language.
-struct Captions {
-    std::string_view title, quantity, first, last, points, calculate, copy, saveCsv, print, close;
-    std::string_view progress, cancel;
-    std::string_view cancelled;  // "%1" points done of "%2"
-    std::string_view saveTitle, csvFilter, writeFailed;
-    std::string_view pageTitle, shownOf;  // the printed page; "%1" rows shown of "%2"
-    std::string_view table, chart;        // accessible names of the table and the chart
-};
-extern const Captions kDanishCaptions;
-extern const Captions kEnglishCaptions;
-// The English table for "UK", the Danish one otherwise.
+// The window's own texts, from the language catalogue.
+using Captions = lang::StudyTexts;
+// By the window model's language code, with the catalogue's fallback.
 const Captions& CaptionsFor(const std::string& language);
 
 // The table's column captions: the varied quantity's row caption, then the

@@ -4,7 +4,7 @@
 #include "calc/numtext.h"
 #include "casefile/casefile.h"
 #include "model/helpindex.h"
-#include "model/language.h"
+#include "lang/texts.h"
 #include "study/study.h"
 #include "study/studyform.h"
 #include "tests/support/scratch_dir.h"
@@ -68,10 +68,10 @@ std::string Plain(std::string html)
     return html;
 }
 
-class HelpPages : public ::testing::TestWithParam<const app::LanguageTable*> {
+class HelpPages : public ::testing::TestWithParam<const lang::Texts*> {
 protected:
-    const app::LanguageTable& table = *GetParam();
-    const fs::path folder = fs::path(TERVOL_HELP_DIR) / app::HelpTextsFor(table.language).folder;
+    const lang::WindowTexts& table = GetParam()->window;
+    const fs::path folder = fs::path(TERVOL_HELP_DIR) / GetParam()->help.folder;
 
     // "page.html#anchor" relative to `from`'s folder: the page exists and
     // names the anchor.
@@ -116,10 +116,9 @@ TEST_P(HelpPages, EveryKeywordLeadsToATopicAndEveryCaptionIsAKeyword)
         ExpectResolves(folder / "keywords.txt", k.target);
         keywords.insert(k.keyword);
     }
-    std::vector<std::string_view> captions(table.rowCaptions.begin(), table.rowCaptions.end());
+    std::vector<std::string_view> captions(table.rows.begin(), table.rows.end());
     captions.insert(captions.end(), table.groups.begin(), table.groups.end());
-    for (const auto& [button, caption] : table.buttons)
-        captions.push_back(caption);
+    captions.insert(captions.end(), table.buttons.begin(), table.buttons.end());
     for (std::string_view caption : captions) {
         std::string simple = std::regex_replace(std::string(caption), std::regex(" +"), " ");
         simple = std::regex_replace(simple, std::regex(" $"), "");
@@ -137,13 +136,13 @@ TEST_P(HelpPages, EveryMessageIsExplained)
                                    calc::kOverflow,
                                    calc::ConversionError("…").what(),
                                    "Unknown failure"};  // as the error box shows it
-    for (const calc::MessageText& m : calc::kMessageTexts) {
-        texts.emplace_back(m.danish);
-        texts.emplace_back(m.english);
+    for (const lang::Texts* t : {&lang::kDanishTexts, &lang::kEnglishTexts}) {
+        const lang::MessageTexts& m = t->messages;
+        for (const std::string_view text : {m.nominalInputsMissing, m.actualInputsMissing, m.glycolSupplyLimit,
+                                            m.waterSupplyLimit, m.mustBeGreater, m.pointsOutOfRange,
+                                            t->study.writeFailed})
+            texts.emplace_back(text);
     }
-    for (const std::string_view text : {study::kPointsOutOfRange.danish, study::kPointsOutOfRange.english,
-                                        study::CaptionsFor("DK").writeFailed, study::CaptionsFor("UK").writeFailed})
-        texts.emplace_back(text);
     for (int error = 1; error < 200; ++error) {
         const std::string text = casefile::FileErrorFromErrno(error).what();
         texts.push_back(text.rfind("I/O error ", 0) == 0 ? "I/O error" : text);
@@ -154,7 +153,7 @@ TEST_P(HelpPages, EveryMessageIsExplained)
         EXPECT_NE(page.find(Plain(text)), std::string::npos) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, HelpPages, ::testing::Values(&app::kDanish, &app::kEnglish),
-                         [](const auto& info) { return std::string(info.param->language); });
+INSTANTIATE_TEST_SUITE_P(BothLanguages, HelpPages, ::testing::Values(&lang::kDanishTexts, &lang::kEnglishTexts),
+                         [](const auto& info) { return std::string(info.param->code); });
 
 }  // namespace

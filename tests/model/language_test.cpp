@@ -1,4 +1,4 @@
-#include "model/language.h"
+#include "model/form1.h"
 #include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>

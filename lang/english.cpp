@@ -1,0 +1,96 @@
+// The English table: every text of the program in English.
+#include "lang/texts.h"
+
+namespace lang {
+
+// Laid out as tables; the blanks inside the captions are part of them.
+// clang-format off
+const Texts kEnglishTexts{
+    "UK", "en", "English",
+    // messages
+    {"All inputs in nominal conditions are necessary for further calculation",
+     "All inputs in actual conditions are necessary for further calculation",
+     "Primary inlet temperature°C must be less than 100°C!",
+     "Primary inlet temperature°C must be less than 180°C!",
+     " must be greater than ",
+     "Number of points must be between 2 and 1000"},
+    // main window
+    {{"Primary fluid (water or antifreeze 40 %)", "Secondary fluid (water or antifreeze)", "Transferred heat (kW)",
+      "Primary inlet temperature °C", "Primary outlet temperature °C", "Secondary inlet temperature °C",
+      "Secondary outlet temperature °C", "Pressure loss primary side (bars)", "Pressure loss secondary side (bars)",
+      "Primary cooling off (K)", "Secondary heating up (K)", "Primary flow (m3/h)", "Secondary flow (m3/h)",
+      "Logaritmic temperature difference (K)", "UA overall heat transfer coefficient (kW/K)",
+      "Primary fluid (water or antifreeze 40 %)", "Secondary fluid (water or antifreeze)", "Transferred heat (kW)",
+      "Primary inlet temperature °C", "Secondary inlet temperature °C", "Secondary outlet temperature °C",
+      "Primary outlet temperature °C", "Primary cooling off (K)", "Secondary heating up (K)",
+      "Pressure loss primary side (bars)", "Pressure loss secondary side (bars)", "Primary flow (m3/h)",
+      "Secondary flow (m3/h)", "Logaritmic temperature difference (K)",
+      "UA overall heat transfer coefficient (kW/K)"},
+     {"Water", "antifreeze"},
+     {"Definition of nominal conditions", "Definition of actual conditions", "Calculation results",
+      "Calculation results"},
+     {"Calculate nominal", "Calculate actual", "Print", "Close", "Open", "Save as", "Help", "Part load"}},
+    // report page
+    {{"Explanation", "Nominal", "Actual", "Primary flow", "Secondary flow", "Transferred heat",
+      "Primary inlet temperature", "Primary outlet temperature", "Secondary outlet temperature",
+      "Secondary inlet temperature", "Pressure loss primary side", "Pressure loss secondary side",
+      "Primary cooling off", "Secondary heating up", "Primary flow", "Secondary flow",
+      "Logaritmic temperature difference", "UA overall heat transfer coefficient"}},
+    // part-load study
+    {"Tervol – Part load", "Varied quantity", "First value", "Last value", "Number of points", "Calculate",
+     "Copy table", "Save as CSV", "Print", "Close",
+     "Calculating part load …", "Cancel",
+     "Cancelled after %1 of %2 points",
+     "Save part load as CSV", "CSV files (*.csv);;All files (*)", "The file could not be written",
+     "Part load", "%1 of %2 points shown",
+     "Result table", "Chart"},
+    // help window
+    {"en", "Tervol – Help",
+     "&Find keyword:", "Back", "Forward", "Print",
+     "Keyword filter", "Keywords", "Topic", "Back", "Forward", "Print topic"},
+    // command line
+    {
+     R"(Usage:
+  tervol                 the window
+  tervol CASE            the window, with CASE opened as "Hent sag" opens it
+  tervol rate [--format table|csv|json] [--lang da|en] CASE...
+  tervol study CASE [--vary EQ|Etpe|Etsa|Etse] [--from V] [--to V] [--points N]
+                    [--format table|csv|json] [--lang da|en]
+  tervol report CASE -o OUT.pdf [--lang da|en]
+  tervol --help | --version
+
+rate    loads each case as "Hent sag" does, runs "Beregn Aktuel" and reports
+        the thirty fields the window would then hold, with its messages.
+study   the part-load study of the case, as the window's "Dellast" runs it:
+        one input varied from V to V in N points.
+report  writes the report page, as the preview prints it, to a one-page A4
+        PDF; nothing is written when the calculation stops.
+--format  table (default): caption, nominal, actual, unit, as on the report;
+          csv (RFC 4180, UTF-8) or json: results with "." as decimal separator
+          and no thousands separator, all other texts as in the file.
+--lang    da (default) or en: captions and messages.
+Numbers in case files are read with the locale's decimal separator.
+Exit status: 0 every case computed, 1 a case failed (the others are still
+processed), 2 a usage error. Runs without a display.
+)",
+     "Try 'tervol --help'.",
+     "no command given", "--version takes no arguments",
+     "invalid value %1 for %2",
+     "unknown option %1",
+     "unknown command %1",
+     "%1 does not apply to %2",
+     "%1 needs a value",
+     "%1 needs a case file", "%1 takes one case file",
+     "report needs -o OUT.pdf",
+     "the file cannot be written", "no default range; give --from and --to",
+     "%1 %2 is not a known medium; computed as the glycol mixture",
+     "larger than 1 MiB", "input/output error",
+     "cannot write to standard output",
+     "%1 is given more than once",
+     "the range from --from to --to is too large",
+     "unknown command %1; did you mean '%2'?",
+     "no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); the commands need none, see 'tervol --help'"},
+};
+// clang-format on
+
+}  // namespace lang

@@ -2,15 +2,14 @@
 
 #include "report/qt/report_print.h"
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QLineSeries>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -21,73 +20,7 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 
-void Fit(QValueAxis& axis, double low, double high)
-{
-    if (low > high)
-        return;
-    if (low == high)
-        low -= 1, high += 1;
-    axis.setRange(low, high);
-    axis.applyNiceNumbers();
-}
-
 }  // namespace
-
-void FillStudyChart(QChart& chart, const study::Study& study, const ChartCaptions& captions)
-{
-    chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
-        chart.removeAxis(axis), delete axis;
-
-    auto* temperature = new QLineSeries;
-    auto* flow = new QLineSeries;
-    temperature->setName(captions.returnTemperature);
-    flow->setName(captions.primaryFlow);
-    // Markers show where the points are, also where a failed one is left
-    // out, as long as they do not merge into a band.
-    const bool markers = study.points.size() <= 50;
-    temperature->setPointsVisible(markers);
-    flow->setPointsVisible(markers);
-    double xLow = INFINITY, xHigh = -INFINITY, tLow = INFINITY, tHigh = -INFINITY, vLow = INFINITY, vHigh = -INFINITY;
-    for (const study::Point& p : study.points) {
-        xLow = std::min(xLow, p.value), xHigh = std::max(xHigh, p.value);
-        if (!p.ok())
-            continue;
-        const calc::ActualValues& v = p.result->values;
-        temperature->append(p.value, v.tpa);
-        flow->append(p.value, v.Vp);
-        tLow = std::min(tLow, v.tpa), tHigh = std::max(tHigh, v.tpa);
-        vLow = std::min(vLow, v.Vp), vHigh = std::max(vHigh, v.Vp);
-    }
-    chart.addSeries(temperature);
-    chart.addSeries(flow);
-
-    auto* x = new QValueAxis;
-    auto* left = new QValueAxis;
-    auto* right = new QValueAxis;
-    x->setTitleText(captions.varied);
-    left->setTitleText(captions.returnTemperature);
-    right->setTitleText(captions.primaryFlow);
-    Fit(*x, xLow, xHigh);
-    Fit(*left, tLow, tHigh);
-    Fit(*right, std::min(vLow, 0.0), vHigh);
-    x->setLabelFormat(QStringLiteral("%g"));
-    left->setLabelFormat(QStringLiteral("%g"));
-    right->setLabelFormat(QStringLiteral("%g"));
-    chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(left, Qt::AlignLeft);
-    chart.addAxis(right, Qt::AlignRight);
-    temperature->attachAxis(x);
-    temperature->attachAxis(left);
-    flow->attachAxis(x);
-    flow->attachAxis(right);
-    // Each value axis in its line's colour, so the reader knows which is which.
-    left->setLinePenColor(temperature->color());
-    left->setLabelsColor(temperature->color());
-    right->setLinePenColor(flow->color());
-    right->setLabelsColor(flow->color());
-    chart.legend()->setAlignment(Qt::AlignBottom);
-}
 
 QString ColumnHeader(const QString& caption)
 {

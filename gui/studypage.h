@@ -2,6 +2,7 @@
 // so the window, the preview and a test paint the same thing.
 #pragma once
 
+#include "gui/studychart.h"
 #include "study/study.h"
 
 #include <QString>
@@ -10,18 +11,10 @@
 #include <utility>
 #include <vector>
 
-class QChart;
 class QPainter;
 class QWidget;
 
 namespace app::qt {
-
-// Fills `chart` anew: primary return temperature (left axis) and primary
-// flow (right axis) against the varied quantity; failed points left out.
-struct ChartCaptions {
-    QString varied, returnTemperature, primaryFlow;
-};
-void FillStudyChart(QChart& chart, const study::Study& study, const ChartCaptions& captions);
 
 // What the printed page shows besides the chart.
 struct StudyPage {

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -108,15 +107,11 @@ void StudyWindow::Build()
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table_->viewport()->installEventFilter(this);
 
-    chart_ = new QChart;
-    chartView_ = new QChartView(chart_, this);
-    chartView_->setObjectName(QStringLiteral("chart"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumHeight(300);
+    chart_ = new StudyChart(this);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table_);
-    splitter->addWidget(chartView_);
+    splitter->addWidget(chart_);
     splitter->setSizes({280, 380});
 
     auto* buttons = new QHBoxLayout;
@@ -193,7 +188,7 @@ void StudyWindow::Retranslate()
         button->setAccessibleName(Q(caption));
     }
     table_->setAccessibleName(Q(c.table));
-    chartView_->setAccessibleName(Q(c.chart));
+    chart_->setAccessibleName(Q(c.chart));
     status_->setAccessibleName(status_->text());
     const auto columns = study::ColumnCaptions(form_, model_.Last().range.quantity);
     QStringList headers;
@@ -201,16 +196,7 @@ void StudyWindow::Retranslate()
         headers << ColumnHeader(QString::fromStdString(caption));
     table_->setHorizontalHeaderLabels(headers);
     FitColumns();
-    const ChartCaptions cc = chartCaptions();
-    chart_->setTitle(QString());
-    if (chart_->series().size() == 2) {
-        chart_->series()[0]->setName(cc.returnTemperature);
-        chart_->series()[1]->setName(cc.primaryFlow);
-        const auto axes = chart_->axes();
-        const QString titles[] = {cc.varied, cc.returnTemperature, cc.primaryFlow};
-        for (int i = 0; i < axes.size() && i < 3; ++i)
-            axes[i]->setTitleText(titles[i]);
-    }
+    chart_->Retranslate(chartCaptions());
 }
 
 ChartCaptions StudyWindow::chartCaptions() const
@@ -295,7 +281,7 @@ void StudyWindow::ShowStudy()
     }
     language_.clear();  // the headers name the study's quantity
     Retranslate();
-    FillStudyChart(*chart_, s, chartCaptions());
+    chart_->Show(s, chartCaptions());
 }
 
 void StudyWindow::CopyTable()

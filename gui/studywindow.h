@@ -3,14 +3,13 @@
 // into it, and follows its language while open.
 #pragma once
 
+#include "gui/studychart.h"
 #include "gui/studypage.h"
 #include "model/form1.h"
 #include "study/studyform.h"
 
 #include <QWidget>
 
-class QChart;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,7 +39,7 @@ public:
     QComboBox* quantityBox() const { return quantity_; }
     QLineEdit* edit(study::Input i) const { return edits_[static_cast<int>(i)]; }
     QTableWidget* table() const { return table_; }
-    QChart* chart() const { return chart_; }
+    QChart* chart() const { return chart_->chart(); }
     QLabel* status() const { return status_; }
 
 protected:
@@ -67,8 +66,7 @@ private:
     QPushButton* calculate_ = nullptr;
     QLabel* status_ = nullptr;
     QTableWidget* table_ = nullptr;
-    QChartView* chartView_ = nullptr;
-    QChart* chart_ = nullptr;
+    StudyChart* chart_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* print_ = nullptr;

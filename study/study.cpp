@@ -2,8 +2,8 @@
 
 #include "calc/fault.h"
 #include "calc/numtext.h"
-#include "study/shown.h"
 #include "lang/texts.h"
+#include "study/shown.h"
 
 #include <charconv>
 #include <cmath>

@@ -3,7 +3,6 @@
 #include "calc/fault.h"
 #include "calc/numtext.h"
 #include "lang/texts.h"
-#include "study/shown.h"
 
 #include <charconv>
 #include <cmath>
@@ -216,9 +215,7 @@ std::string TabSeparated(const Study& study, const std::array<std::string, 10>& 
     std::string out = Joined({captions.begin(), captions.end()}, "\t") + "\n";
     const std::string& decimal = study.format.decimal;
     for (const Point& point : study.points) {
-        // The value as the window shows a number of its kind, as the results are.
-        out += Replaced(PlainNumber(ShownValue(point.value, study.range.quantity, study.format), study.format), ".",
-                        decimal);
+        out += ValueText(point.value, decimal);
         if (point.ok())
             for (const std::string& text : point.result->texts)
                 out += "\t" + Replaced(PlainNumber(text, study.format), ".", decimal);

@@ -1,4 +1,6 @@
 #include "model/form1.h"
+#include "model/helpindex.h"
+#include "study/studyform.h"
 #include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +147,40 @@ TEST(Language, EveryCaptionAfterEachFlag)
         }
         EXPECT_EQ(s.form.WindowCaption(), "Tervol Program ver. 1.2");
     }
+}
+
+// A message box speaks only "DK" or "UK" and shows nothing for any other
+// code; the windows' own texts read the Danish table then.
+TEST(Language, AnUnknownCodeShowsNoMessageAndDanishCaptions)
+{
+    const struct {
+        const char* code;
+        std::vector<std::string> missing, order;
+    } cases[] = {
+        {"DK",
+         {"Alle tallene i nominelle tilstand kræves for en videreberegning"},
+         {"Primær temp. frem [°C] skal være større end Primær temp. retur [°C]"}},
+        {"UK",
+         {"All inputs in nominal conditions are necessary for further calculation"},
+         {"Primær temp. frem [°C] must be greater than Primær temp. retur [°C]"}},
+        {"XX", {}, {}},
+        {"uk", {}, {}},
+    };
+    for (const auto& c : cases) {
+        StartedForm s;
+        s.form.SetLanguage(c.code);
+        s.form.SetText(Field::EQ_nom, "");
+        s.Click(&TForm1::BitBtn1Click);
+        EXPECT_EQ(s.platform.TakeTexts(), c.missing) << c.code;
+        s.form.SetText(Field::EQ_nom, "55");
+        s.form.SetText(Field::Etpa_nom, "80");
+        s.Click(&TForm1::BitBtn1Click);
+        EXPECT_EQ(s.platform.TakeTexts(), c.order) << c.code;
+    }
+    EXPECT_EQ(app::HelpTextsFor("XX").title, "Tervol – Hjælp");
+    EXPECT_EQ(app::HelpTextsFor("UK").title, "Tervol – Help");
+    EXPECT_EQ(study::CaptionsFor("XX").title, "Tervol – Dellast");
+    EXPECT_EQ(study::CaptionsFor("UK").title, "Tervol – Part load");
 }
 
 }  // namespace

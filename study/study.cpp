@@ -3,6 +3,9 @@
 #include "calc/fault.h"
 #include "calc/numtext.h"
 #include "lang/texts.h"
+#include "model/headless_platform.h"
+#include "study/safe_text.h"
+#include "study/shown.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,20 +17,6 @@ namespace study {
 namespace {
 
 using app::Field;
-
-// Keeps the boxes a calculation shows as their texts, instead of showing them.
-struct Recorder final : app::Platform {
-    std::vector<std::string> boxes;
-
-    void ShowMessageBox(const std::string& text, calc::MessageKind) override { boxes.push_back(text); }
-    void ShowErrorBox(const std::string& text) override { boxes.push_back(text); }
-    std::optional<std::string> RunOpenDialog(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> RunSaveDialog(const std::string&) override { return std::nullopt; }
-    void ShowReportPreview(const report::Tquickrptpage&) override {}
-    void OpenHelpFile(const std::string&) override {}
-    void ShowPartLoadStudy() override {}
-    void CloseWindow() override {}
-};
 
 std::string Replaced(std::string text, std::string_view from, std::string_view to)
 {
@@ -98,7 +87,11 @@ double PointValue(const Range& range, int index)
         return range.first;
     if (index >= range.points - 1)
         return range.last;
-    const double v = range.first + (range.last - range.first) * index / (range.points - 1);
+    double v = range.first + (range.last - range.first) * index / (range.points - 1);
+    // A span near the largest double overflows in the product; the fraction
+    // first keeps it finite (kept second, so every other range is unchanged).
+    if (!std::isfinite(v))
+        v = range.first + (range.last - range.first) * (static_cast<double>(index) / (range.points - 1));
     // 0.1 + 0.2 would otherwise show as 0.30000000000000004 in the field.
     char buf[40];
     const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 12);
@@ -114,6 +107,46 @@ std::string ValueText(double value, std::string_view decimalSeparator)
     return Replaced(std::string(buf, written.ptr), ".", decimalSeparator);
 }
 
+// The copy shows its boxes to the recorder; the window sees nothing.
+struct PointRunner::Impl {
+    app::HeadlessPlatform recorder;
+    app::TForm1 work;
+    explicit Impl(const app::TForm1& form) : work(form, recorder) {}
+    void Write(const FieldTexts& texts)
+    {
+        for (const auto& [field, text] : texts)
+            work.SetText(field, text);
+        recorder.boxes.clear();
+    }
+};
+
+PointRunner::PointRunner(const app::TForm1& form) : impl_(std::make_unique<Impl>(form)) {}
+PointRunner::~PointRunner() = default;
+
+std::vector<std::string> PointRunner::Start(const FieldTexts& texts)
+{
+    impl_->Write(texts);
+    impl_->work.Dispatch([&] {
+        if (impl_->work.InputsPresent(true))
+            impl_->work.BeregnNominel();
+    });
+    return impl_->recorder.TakeTexts();
+}
+
+std::optional<calc::ActualResult> PointRunner::Compute(const FieldTexts& texts, std::vector<std::string>& messages)
+{
+    impl_->Write(texts);
+    std::optional<calc::ActualResult> result;
+    impl_->work.Dispatch([&] { result = impl_->work.ComputeActual(); });
+    messages = impl_->recorder.TakeTexts();
+    return result;
+}
+
+const app::TForm1& PointRunner::Form() const
+{
+    return impl_->work;
+}
+
 Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
 {
     Study study;
@@ -124,33 +157,19 @@ Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
         return study;
     }
 
-    // The copy shows its boxes to the recorder; the window sees nothing.
-    Recorder recorder;
-    app::TForm1 work(form, recorder);
+    PointRunner runner(form);
     const Field varied = FieldOf(range.quantity);
     const std::string& separator = study.format.decimal;
-
-    // The presence check sees the field as the first point fills it; every
-    // point fills it alike.
-    work.SetText(varied, ValueText(PointValue(range, 0), separator));
-    work.Dispatch([&] {
-        if (work.InputsPresent(true))
-            work.BeregnNominel();
-    });
-    if (!recorder.boxes.empty()) {
-        study.failure = std::move(recorder.boxes);
+    study.failure = runner.Start({{varied, ValueText(PointValue(range, 0), separator)}});
+    if (!study.failure.empty())
         return study;
-    }
 
     study.points.reserve(range.points);
     for (int i = 0; i < range.points; ++i) {
         Point& point = study.points.emplace_back();
         point.value = PointValue(range, i);
         point.text = ValueText(point.value, separator);
-        work.SetText(varied, point.text);
-        recorder.boxes.clear();
-        work.Dispatch([&] { point.result = work.ComputeActual(); });
-        point.messages = std::move(recorder.boxes);
+        point.result = runner.Compute({{varied, point.text}}, point.messages);
         if (progress && !progress(i + 1, range.points) && i + 1 < range.points) {
             study.cancelled = true;
             break;
@@ -159,12 +178,7 @@ Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
     return study;
 }
 
-std::string CsvField(std::string_view text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    return '"' + Replaced(std::string(text), "\"", "\"\"") + '"';
-}
+std::string CsvField(std::string_view text) { return CsvTextField(text); }
 
 std::string Joined(const std::vector<std::string>& texts, std::string_view separator)
 {
@@ -198,7 +212,7 @@ std::string CsvRow(const Point& point, const calc::NumberFormat& format)
     std::string out = ValueText(point.value, ".") + ",";
     out += point.ok() ? "ok" : CsvField(Joined(point.messages, " | "));
     for (size_t i = 0; i < kResultFields.size(); ++i)
-        out += "," + (point.ok() ? CsvField(PlainNumber(point.result->texts[i], format)) : std::string());
+        out += "," + (point.ok() ? PlainNumber(point.result->texts[i], format) : std::string());
     return out + "\r\n";
 }
 
@@ -215,7 +229,9 @@ std::string TabSeparated(const Study& study, const std::array<std::string, 10>& 
     std::string out = Joined({captions.begin(), captions.end()}, "\t") + "\n";
     const std::string& decimal = study.format.decimal;
     for (const Point& point : study.points) {
-        out += ValueText(point.value, decimal);
+        // The value as the window shows a number of its kind, as the results are.
+        out += Replaced(PlainNumber(ShownValue(point.value, study.range.quantity, study.format), study.format), ".",
+                        decimal);
         if (point.ok())
             for (const std::string& text : point.result->texts)
                 out += "\t" + Replaced(PlainNumber(text, study.format), ".", decimal);

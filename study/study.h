@@ -10,8 +10,10 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace study {
@@ -64,6 +66,34 @@ struct Point {
     bool ok() const { return result.has_value(); }
 };
 
+// The texts a point writes into its actual fields.
+using FieldTexts = std::vector<std::pair<app::Field, std::string>>;
+
+// The one way a point is computed, for the part-load study and the heating
+// season alike: on a copy of the window's form, whose boxes it keeps as texts,
+// the point's texts go into their fields and the actual half of "Beregn
+// Aktuel" runs. The window's own form is never touched.
+class PointRunner {
+public:
+    explicit PointRunner(const app::TForm1& form);
+    ~PointRunner();
+    PointRunner(const PointRunner&) = delete;
+    PointRunner& operator=(const PointRunner&) = delete;
+
+    // The presence check and the nominal calculation, with the first point's
+    // texts in their fields (every point fills them alike): the boxes they
+    // showed, none when the points can run.
+    std::vector<std::string> Start(const FieldTexts& texts);
+    // The point's result, nothing when a box stopped it; its boxes in order,
+    // an error box's text with its full stop.
+    std::optional<calc::ActualResult> Compute(const FieldTexts& texts, std::vector<std::string>& messages);
+    const app::TForm1& Form() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
 struct Study {
     Range range;
     // The messages that ended the study before its first point: the
@@ -86,7 +116,7 @@ Study Run(const app::TForm1& form, const Range& range, const Progress& progress 
 
 // ---- the study as text
 
-// One RFC 4180 field: quoted when it holds a comma, a quote or a line break.
+// One RFC 4180 text field, safe to open in a spreadsheet (CsvTextField).
 std::string CsvField(std::string_view text);
 
 // The texts with the separator between them.

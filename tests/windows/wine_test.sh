@@ -73,7 +73,7 @@ step "silent install"
 expected_files=(
   Qt6Core.dll Qt6Gui.dll Qt6PrintSupport.dll Qt6Widgets.dll
   libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll
-  platforms/qwindows.dll styles/qwindowsvistastyle.dll
+  platforms/qoffscreen.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll
   tervol.com tervol.exe uninstall.exe zlib1.dll
 )
 for file in "${expected_files[@]}"; do

@@ -24,6 +24,8 @@ struct ActualInput {
 };
 
 struct ActualValues {
+    // Primary return (°C), primary cooling and secondary heating (K), pressure
+    // losses (bar), flows (m³/h), log mean temperature difference (K), UA (kW/K).
     double tpa = 0, AOp = 0, AOs = 0, Pp = 0, Ps = 0, Vp = 0, Vs = 0, m = 0, UA = 0;
     double filmUA = 0;  // UA of the film model in the last pass, kW/K
     int passes = 0;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+// FUNKTION, Danish for "function": the calculations' stateless helpers.
 namespace funktion {
 
 constexpr int MediumWater = 1, MediumGlycol = 2;

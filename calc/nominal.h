@@ -12,8 +12,14 @@ namespace calc {
 
 // The nominal values the actual-state calculation builds on. All 0 at start.
 struct NominalState {
+    // The inputs: heat (kW), primary supply/return and secondary inlet/outlet
+    // temperatures (°C), primary and secondary pressure losses (bar).
     double Q_nom = 0, tpe_nom = 0, tpa_nom = 0, tsa_nom = 0, tse_nom = 0, Pp_nom = 0, Ps_nom = 0;
+    // Primary cooling and secondary heating (K), log mean temperature
+    // difference (K), UA and the heat capacity rates of both sides (kW/K).
     double AOp_nom = 0, AOs_nom = 0, m_nom = 0, UA_nom = 0, Wp_nom = 0, Ws_nom = 0;
+    // Mean temperature of each side (°C), flows (m³/h) and flow coefficients
+    // (m³/h at a loss of 1 bar).
     double tpm_nom = 0, tsm_nom = 0, V_p_nom = 0, V_s_nom = 0, Kv_p_nom = 0, Kv_s_nom = 0;
 };
 

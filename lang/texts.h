@@ -65,11 +65,11 @@ struct CliTexts {
     Text usage;
     Text tryHelp;  // after every usage error
     Text noCommand, versionTakesNoArguments;
-    Text invalidValue;    // %1 the value in quotes, %2 the option
-    Text unknownOption;   // %1 the option in quotes
-    Text unknownCommand;  // %1 the command in quotes
-    Text notForCommand;   // %1 the option, %2 the command
-    Text needsValue;      // %1 the option
+    Text invalidValue;                     // %1 the value in quotes, %2 the option
+    Text unknownOption;                    // %1 the option in quotes
+    Text unknownCommand;                   // %1 the command in quotes
+    Text notForCommand;                    // %1 the option, %2 the command
+    Text needsValue;                       // %1 the option
     Text needsCaseFile, takesOneCaseFile;  // %1 the command
     Text reportNeedsOutput;
     Text fileCannotBeWritten, noDefaultRange;

@@ -8,24 +8,36 @@
 namespace app {
 
 // In screen order, top to bottom: nominal group, its results, actual group,
-// its results.
+// its results. "_nom" marks the nominal (design) state.
 // clang-format off
 enum class Field : int {
-    Primery, Sekundery, EQ_nom, Etpe_nom, Etpa_nom, Etsa_nom, Etse_nom, EPp_nom, EPs_nom,
-    EAOp_nom, EAOs_nom, EV_p_nom, EV_s_nom, Em_nom, EUA_nom,
-    primery1, Sekundery1, EQ, Etpe, Etsa, Etse,
-    Etpa_beregn, EAOp, EAOs, EP_p, EP_s, EV_p, EV_s, Em, EUA,
+    Primery, Sekundery,      // medium lists, primary and secondary side
+    EQ_nom,                  // heat, kW
+    Etpe_nom, Etpa_nom,      // primary supply and return, °C
+    Etsa_nom, Etse_nom,      // secondary inlet (cold) and outlet (warm), °C
+    EPp_nom, EPs_nom,        // pressure loss, primary and secondary, bar
+    EAOp_nom, EAOs_nom,      // primary cooling and secondary heating, K
+    EV_p_nom, EV_s_nom,      // flows, m³/h
+    Em_nom,                  // logarithmic mean temperature difference, K
+    EUA_nom,                 // heat-transfer capability UA, kW/K
+    primery1, Sekundery1,    // the actual state's medium lists
+    EQ, Etpe, Etsa, Etse,    // actual heat and temperatures, as above
+    Etpa_beregn,             // the computed primary return ("beregn": compute), °C
+    EAOp, EAOs, EP_p, EP_s, EV_p, EV_s, Em, EUA,  // actual results, as above
 };
 // clang-format on
 inline constexpr int kFieldCount = 30;
 
 enum class FieldKind { MediumList, Input, Result };
 
-// The captioned frames; rows live in these.
+// The captioned frames; rows live in these: nominal inputs, actual inputs,
+// nominal results, actual results.
 enum class Group : int { GroupBox1, GroupBox2, GroupBox3, GroupBox4 };
 inline constexpr int kGroupCount = 4;
 
-// The command buttons with a caption, in the order of the window's column.
+// The command buttons with a caption, in the order of the window's column:
+// "Beregn Nominel", "Beregn Aktuel", "Hent sag" (open), "Gem som" (save as),
+// "Udskriv" (print), "Hjælp" (help), "Luk" (close), "Dellast" (part load).
 enum class Button : int { BitBtn1, BitBtn2, BitBtnHentSag, BitBtnGemSom, BitBtn3, BitBtnHelp, BitBtn4, BitBtnDellast };
 inline constexpr int kButtonCount = 8;
 

@@ -25,6 +25,7 @@ struct MediumList {
     int position = -1;                 // -1: no item selected
 };
 
+// Form1, the main window (TForm1 is its class).
 class TForm1 {
 public:
     explicit TForm1(Platform& platform, const calc::NumberFormat& format = {});
@@ -83,12 +84,12 @@ public:
 
     // ---- handlers; each may throw, Dispatch shows what it throws
     void FormCreate();
-    void BitBtn1Click();  // "Beregn Nominel"
-    void BitBtn2Click();  // "Beregn Aktuel"
-    void BeregnNom1Click();
-    void Aktuel1Click();
-    void BeregnNominel();
-    void BeregnAktuel();
+    void BitBtn1Click();     // "Beregn Nominel"
+    void BitBtn2Click();     // "Beregn Aktuel"
+    void BeregnNom1Click();  // the nominal command: presence check, then BeregnNominel
+    void Aktuel1Click();     // the actual command: presence check, then BeregnAktuel
+    void BeregnNominel();    // the nominal calculation ("beregn": calculate)
+    void BeregnAktuel();     // the nominal, then the actual-state calculation
     // The actual-state half of BeregnAktuel, on the nominal state as it
     // stands: writes and returns the results, nothing when a check stopped it.
     std::optional<calc::ActualResult> ComputeActual();
@@ -99,8 +100,8 @@ public:
     void BitBtnHelpClick();     // "Hjælp"
     void BitBtnHentSagClick();  // "Hent sag"
     void BitBtnGemSomClick();   // "Gem som"
-    void BitBtnDKClick();
-    void BitBtnUKClick();
+    void BitBtnDKClick();       // the Danish flag
+    void BitBtnUKClick();       // the British flag
     void BitBtnDellastClick();  // "Dellast": the part-load study
     // "Hent sag" without its dialog, for a case named when the program starts.
     void OpenCase(const std::string& path);

@@ -33,9 +33,9 @@ TEST(Catalogue, CodesMapExactlyAndTablesFallBackToDanish)
         Language table;
     };
     const Case cases[] = {
-        {"DK", Language::Danish, Language::Danish},  {"UK", Language::English, Language::English},
-        {"uk", std::nullopt, Language::Danish},      {"UK ", std::nullopt, Language::Danish},
-        {"EN", std::nullopt, Language::Danish},      {"", std::nullopt, Language::Danish},
+        {"DK", Language::Danish, Language::Danish}, {"UK", Language::English, Language::English},
+        {"uk", std::nullopt, Language::Danish},     {"UK ", std::nullopt, Language::Danish},
+        {"EN", std::nullopt, Language::Danish},     {"", std::nullopt, Language::Danish},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(lang::FromCode(c.code), c.exact) << '"' << c.code << '"';

@@ -3,8 +3,8 @@
 #include "calc/messages.h"
 #include "calc/numtext.h"
 #include "casefile/casefile.h"
-#include "model/helpindex.h"
 #include "lang/texts.h"
+#include "model/helpindex.h"
 #include "study/study.h"
 #include "study/studyform.h"
 #include "tests/support/scratch_dir.h"
@@ -138,9 +138,9 @@ TEST_P(HelpPages, EveryMessageIsExplained)
                                    "Unknown failure"};  // as the error box shows it
     for (const lang::Texts* t : {&lang::kDanishTexts, &lang::kEnglishTexts}) {
         const lang::MessageTexts& m = t->messages;
-        for (const std::string_view text : {m.nominalInputsMissing, m.actualInputsMissing, m.glycolSupplyLimit,
-                                            m.waterSupplyLimit, m.mustBeGreater, m.pointsOutOfRange,
-                                            t->study.writeFailed})
+        for (const std::string_view text :
+             {m.nominalInputsMissing, m.actualInputsMissing, m.glycolSupplyLimit, m.waterSupplyLimit, m.mustBeGreater,
+              m.pointsOutOfRange, t->study.writeFailed})
             texts.emplace_back(text);
     }
     for (int error = 1; error < 200; ++error) {

@@ -118,31 +118,52 @@ for text in Forklaring Nominelle Aktuelle 55 0.560; do
   grep -qF -- "$text" "$work/report.txt" || fail "the report lacks \"$text\""
 done
 
+# open_window LOCALE COMMAND...: the command (in LOCALE) brings up the main
+# window; $main is it, $X $Y its client area's top-left.
+open_window() {
+  local locale="$1" && shift
+  (cd "$work" && LC_ALL="$locale" exec "$wine" "$@") &
+  gui=$!
+  poll 30 found "$main_title" || fail "no window titled \"Tervol Program ver. 1.2\" from $* in $locale"
+  main=$win
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+}
+close_window() {
+  kill "$gui" 2>/dev/null || true
+  "$wineserver" -k 2>/dev/null || true
+  wait "$gui" 2>/dev/null || true
+  gui=''
+}
+# click LEFT TOP: the middle of the command button there.
+click() { xdotool mousemove --sync $((X + $1 + 60)) $((Y + $2 + 12)) click 1; }
+other_window() {
+  for win in $(xdotool search --onlyvisible --name . 2>/dev/null); do [[ $win != "$main" ]] && return 0; done
+  return 1
+}
+# save_case FILE: "Gem som" into FILE, typed into the save dialog.
+save_case() {
+  click 624 136
+  poll 15 other_window || fail "Gem som opened no dialog"
+  sleep 1
+  xdotool type --delay 20 "Z:${1//\//\\}"
+  xdotool key Return
+  poll 10 test -s "$1" || fail "Gem som wrote no case to $1"
+  sleep 0.5
+}
+
 step "window"
 for locale in C.UTF-8 da_DK.UTF-8; do
-  (cd "$work" && LC_ALL="$locale" exec "$wine" "$exe") &
-  gui=$!
-  poll 30 found "$main_title" || fail "no window titled \"Tervol Program ver. 1.2\" in $locale"
-  main=$win
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  click() { xdotool mousemove --sync $((X + $1 + 60)) $((Y + $2 + 12)) click 1; }
-  sleep 1
+  open_window "$locale" "$exe"
   [[ $locale == C.UTF-8 ]] && shot window
   click 624 72  # Beregn Aktuel
   sleep 0.5
-  click 624 136  # Gem som
-  poll 15 found '.' || true
-  sleep 2
-  saved="$work/saved-$locale.tvl"
-  xdotool type --delay 20 "Z:${saved//\//\\}"
-  xdotool key Return
-  poll 10 test -s "$saved" || fail "Gem som wrote no case in $locale"
-  sleep 0.5
+  save_case "$work/saved-$locale.tvl"
   expected="$here/cases/startup.tvl"
   if [[ $locale == da_DK.UTF-8 ]]; then
     expected="$work/startup-da.tvl" && tr . , <"$here/cases/startup.tvl" >"$expected"
   fi
-  cmp "$saved" "$expected" || fail "Gem som in $locale saved other bytes than the Linux build"
+  cmp "$work/saved-$locale.tvl" "$expected" || fail "Gem som in $locale saved other bytes than the Linux build"
   if [[ $locale == C.UTF-8 ]]; then
     click 624 200  # Hjælp
     poll 10 found '^Tervol .* Hj' || fail "Hjælp opened no help window"
@@ -152,11 +173,16 @@ for locale in C.UTF-8 da_DK.UTF-8; do
     poll 10 found 'Dellast' || fail "Dellast opened no part-load window"
     sleep 2 && shot part-load
   fi
-  kill "$gui" 2>/dev/null || true
-  "$wineserver" -k 2>/dev/null || true
-  wait "$gui" 2>/dev/null || true
-  gui=''
+  close_window
 done
+
+step "a double-click on a case"
+cp "$here/cases/glycol.tvl" "$work/double-click.tvl"
+open_window C.UTF-8 start /unix "$work/double-click.tvl"
+shot double-click
+save_case "$work/double-click-saved.tvl"
+cmp "$work/double-click-saved.tvl" "$here/cases/glycol.tvl" || fail "the case opened by the association is not glycol.tvl"
+close_window
 
 step "silent uninstall"
 "$wine" "C:\\Program Files\\Tervol\\uninstall.exe" /S

@@ -44,6 +44,26 @@ const Texts kDanishTexts{
     {"da", "Tervol – Hjælp",
      "&Søg stikord:", "Tilbage", "Frem", "Udskriv",
      "Stikordsfilter", "Stikord", "Emne", "Tilbage", "Frem", "Udskriv emnet"},
+    // report preview
+    {"Vis udskrift",
+     "Udskrivningssystemet svarer ikke. Rapporten kan gemmes som PDF.",
+     "Udeladt af printerlisten, fordi printerens PPD-fil mangler *LanguageEncoding: %1",
+     "Printeren %1 afviste udskriften: %2",
+     "Gem som PDF...", "Luk", "PDF (*.pdf)"},
+    // heating season
+    {"Linje ",
+     "forventede mindst 7 kommaseparerede felter, fandt ",
+     "forventede en temperatur i °C mellem -100 og 100, fandt ",
+     "forventede to felter temperatur;timer, fandt ",
+     "forventede et antal timer mellem 0 og 8784, fandt ",
+     "mere end 8784 timer; forventede højst et år",
+     "filen slutter inden for EPW-formatets 8 hovedlinjer",
+     "Vejrfilen indeholder ingen temperaturer",
+     "Vejrfilen kan ikke læses: ", "Vejrfilen er større end 16 MiB: ",
+     "Indetemperaturen skal være større end den dimensionerende udetemperatur",
+     "Varmegrænsen skal være større end den dimensionerende udetemperatur og højst indetemperaturen",
+     "Radiatoreksponenten skal være større end 0",
+     "To punkter i en kurve har samme udetemperatur"},
     // command line
     {
      R"(Brug:

@@ -48,6 +48,26 @@ const Texts kEnglishTexts{
     {"en", "Tervol – Help",
      "&Find keyword:", "Back", "Forward", "Print",
      "Keyword filter", "Keywords", "Topic", "Back", "Forward", "Print topic"},
+    // report preview
+    {"Print Preview",
+     "The print system does not answer. The report can be saved as PDF.",
+     "Left out of the printer list because the printer's PPD file lacks *LanguageEncoding: %1",
+     "The printer %1 refused the print job: %2",
+     "Save as PDF...", "Close", "PDF (*.pdf)"},
+    // heating season
+    {"Line ",
+     "expected at least 7 comma-separated fields, found ",
+     "expected a temperature in °C between -100 and 100, found ",
+     "expected two fields temperature;hours, found ",
+     "expected a number of hours between 0 and 8784, found ",
+     "more than 8784 hours; expected one year at most",
+     "the file ends within the 8 header lines of the EPW form",
+     "The weather file holds no temperatures",
+     "The weather file cannot be read: ", "The weather file is larger than 16 MiB: ",
+     "The indoor temperature must be greater than the design outdoor temperature",
+     "The heating limit must be greater than the design outdoor temperature and at most the indoor temperature",
+     "The radiator exponent must be greater than 0",
+     "Two points of a curve have the same outdoor temperature"},
     // command line
     {
      R"(Usage:

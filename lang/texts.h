@@ -59,6 +59,24 @@ struct HelpTexts {
     Text filterName, keywordListName, topicName, backName, forwardName, printName;
 };
 
+// The report preview's own messages.
+struct PreviewTexts {
+    Text title;
+    Text silent;   // the print system did not answer
+    Text leftOut;  // %1 the printers whose PPD lacks *LanguageEncoding
+    Text refused;  // %1 the printer, %2 the reason CUPS gave
+    Text savePdf, close, pdfFilter;
+};
+
+// The heating season: reading a weather file and checking the settings.
+struct SeasonTexts {
+    Text line;                                      // a weather file's line: this, its number, ": " and the message
+    Text epwFields, temperature, binFields, hours;  // each followed by what was found
+    Text tooManyHours, epwHeader, noTemperatures;
+    Text cannotRead, tooBig;  // each followed by the file's name or the reason
+    Text indoorNotAboveDesign, limitOutside, exponentNotPositive, sameOutdoor;
+};
+
 // The command line's help text and diagnostics; "%1", "%2" stand for the
 // values put in.
 struct CliTexts {
@@ -91,6 +109,8 @@ struct Texts {
     ReportTexts report;
     StudyTexts study;
     HelpTexts help;
+    PreviewTexts preview;
+    SeasonTexts season;
     CliTexts cli;
 };
 

@@ -3,12 +3,12 @@
 #include "study/season_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
 
 namespace study {
@@ -19,6 +19,7 @@ using namespace season_texts;
 
 constexpr double kLowest = -100, kHighest = 100;
 constexpr double kEpwMissing = 99.9;
+constexpr int kLowestBin = -100, kBinCount = 201;  // every bin a temperature in range can have
 constexpr size_t kShownChars = 40;
 
 // The offending text in quotes, cut short, control bytes written as \xNN so
@@ -110,25 +111,27 @@ public:
         if (total_ > kMaxHours)
             Fail(line, kTooManyHours);
         if (hours > 0)
-            hours_[BinOf(temperature)] += hours;
+            hours_[BinOf(temperature) - kLowestBin] += hours;
     }
 
     Weather Result(WeatherForm form) const
     {
-        if (hours_.empty())
-            throw WeatherError(kNoTemperatures.In(english_));
         Weather w;
         w.form = form;
         w.hoursTotal = total_;
-        for (const auto& [outdoor, hours] : hours_)
-            w.bins.push_back({outdoor, hours});
+        for (size_t i = 0; i < hours_.size(); ++i)
+            if (hours_[i] > 0)
+                w.bins.push_back({static_cast<int>(i) + kLowestBin, hours_[i]});
+        if (w.bins.empty())
+            throw WeatherError(kNoTemperatures.In(english_));
         return w;
     }
 
     const bool english_;
 
 private:
-    std::map<int, double> hours_;
+    // A whole year's bins in one flat array, indexed from the coldest.
+    std::array<double, kBinCount> hours_{};
     double total_ = 0;
 };
 
@@ -164,10 +167,18 @@ Weather ReadWeather(std::string_view bytes, bool english)
             continue;
         switch (form) {
         case WeatherForm::Epw: {
-            const auto fields = Split(line, ',');
-            if (fields.size() < static_cast<size_t>(kEpwDryBulbField))
-                reader.Fail(number, kEpwFields, std::to_string(fields.size()));
-            const double t = reader.Temperature(number, fields[kEpwDryBulbField - 1]);
+            // Only the dry-bulb field is read; a row is scanned no further.
+            size_t begin = 0;
+            int field = 1;
+            for (; field < kEpwDryBulbField; ++field) {
+                const size_t comma = line.find(',', begin);
+                if (comma == std::string_view::npos)
+                    break;
+                begin = comma + 1;
+            }
+            if (field < kEpwDryBulbField)
+                reader.Fail(number, kEpwFields, std::to_string(field));
+            const double t = reader.Temperature(number, line.substr(begin, line.find(',', begin) - begin));
             reader.Add(number, t, t >= kEpwMissing ? 0 : 1);
             break;
         }

@@ -3,6 +3,7 @@
 #include "cli/formats.h"
 #include "cli/options.h"
 #include "cli/rate.h"
+#include "cli/report_output.h"
 #include "cli/study_command.h"
 
 #include <ostream>
@@ -97,6 +98,11 @@ int RunRate(const Options& o, const Host& host, std::ostream& out, std::ostream&
 
 int RunReport(const Options& o, const Host& host, std::ostream& err)
 {
+    if (const auto input = InputNamedBy(o.output, o.cases)) {
+        err << "tervol: " << o.output << ": " << (o.lang == Lang::Danish ? "er sagsfilen " : "is the case file ")
+            << *input << '\n';
+        return kUsageError;
+    }
     Rater rater(o.lang, host.format, Numbers::Locale);
     const RatedCase rated = rater.Rate(o.cases.front());
     if (!rated.ok()) {
@@ -105,14 +111,23 @@ int RunReport(const Options& o, const Host& host, std::ostream& err)
     }
     // "Udskriv": the page filled from the window, handed to the preview,
     // which here prints it to the file.
+    std::optional<casefile::FileError> failure;
     bool written = false;
     rater.Platform().preview = [&](const report::Tquickrptpage& page) {
-        written = host.writePdf && host.writePdf(page, o.output);
+        try {
+            host.writePdf(page, o.output);
+            written = true;
+        } catch (const casefile::FileError& e) {
+            failure = e;  // reported below with its cause, not as a box
+        }
     };
     rater.Form().Dispatch([&] { rater.Form().BitBtn3Click(); });
     if (!written) {
         err << "tervol: " << o.output << ": "
-            << (o.lang == Lang::Danish ? "filen kan ikke skrives" : "the file cannot be written") << '\n';
+            << (failure                  ? WriteFailureText(*failure, o.lang)
+                : o.lang == Lang::Danish ? "filen kan ikke skrives"
+                                         : "the file cannot be written")
+            << '\n';
         return kSomeFailed;
     }
     return kAllComputed;

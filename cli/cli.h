@@ -21,9 +21,10 @@ namespace cli {
 struct Host {
     // The separators the window would read its fields with.
     calc::NumberFormat format;
-    // Writes the page as the preview prints it, one A4 page; false when the
-    // file cannot be written.
-    std::function<bool(const report::Tquickrptpage& page, const std::string& path)> writePdf;
+    // Writes the page as the preview prints it, one A4 page, through
+    // casefile::ReplaceFile; throws casefile::FileError when the file cannot
+    // be written, leaving any old file as it was.
+    std::function<void(const report::Tquickrptpage& page, const std::string& path)> writePdf;
 };
 
 // Exit statuses.

@@ -2,11 +2,12 @@
 
 #include "cli/cli.h"
 #include "gui/localeformat.h"
+#include "report/qt/report_pdf.h"
 #include "report/qt/report_print.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <iostream>
 #include <string>
@@ -27,8 +28,9 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // Fonts need a GUI application; the offscreen platform gives one without a
-// display and never shows a window.
-bool WritePdf(const report::Tquickrptpage& page, const std::string& path)
+// display and never shows a window. Only QPdfWriter is used, so no print
+// system is ever asked for a printer.
+void WritePdf(const report::Tquickrptpage& page, const std::string& path)
 {
     qInstallMessageHandler(QuietQtMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -36,8 +38,8 @@ bool WritePdf(const report::Tquickrptpage& page, const std::string& path)
     char name[] = "tervol";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    report::RegisterReportFontSubstitutes();
-    return report::PrintReportToPdf(page, QFile::decodeName(path.c_str()), report::TodayReportDateText());
+    const QString date = report::TodayReportDateText();
+    report::SavePagePdf(path, page.Page(), [&](QPainter& painter) { report::PaintReportPage(painter, page, date); });
 }
 
 }  // namespace

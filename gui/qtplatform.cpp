@@ -1,6 +1,7 @@
 #include "gui/qtplatform.h"
 
 #include "gui/messagebox.h"
+#include "model/form1.h"
 #include "report/qt/report_print.h"
 
 namespace app::qt {
@@ -37,7 +38,7 @@ std::optional<std::string> QtPlatform::RunSaveDialog(const std::string& lastName
 
 void QtPlatform::ShowReportPreview(const report::Tquickrptpage& page)
 {
-    report::ShowReportPreview(page, window_);
+    report::ShowReportPreview(page, window_, form_ != nullptr ? form_->Language() : std::string("DK"));
     Reactivate();
 }
 

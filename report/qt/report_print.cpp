@@ -14,11 +14,20 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
+#include <exception>
+
+#include "report/qt/pdf_preview.h"
+#include "report/qt/print_job.h"
+#include "report/qt/print_system.h"
 
 namespace report {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
+// Long enough for a busy local scheduler, short enough that the preview
+// opens within two seconds whatever the print system does.
+constexpr std::chrono::milliseconds kPrintSystemWait{1500};
 
 // Page millimetres to the painter's device pixels. Fonts stay in points on
 // the device's own resolution, so the painter itself is not scaled.
@@ -202,9 +211,17 @@ void KeepReportPaper(QPrinter& printer, const PageSettings& settings)
         printer.setPageSize(paper);
 }
 
-void ShowPagePreview(const PageSettings& settings, QWidget* parent, const std::function<void(QPainter&)>& paint)
+void ShowPagePreview(const PageSettings& settings, QWidget* parent, const std::function<void(QPainter&)>& paint,
+                     std::string_view language)
 {
     RegisterReportFontSubstitutes();
+    // Before any QPrinter exists: making one already asks CUPS for the
+    // default printer, which a server that never answers turns into minutes.
+    const PrintSystem system = AskPrintSystem(kPrintSystemWait);
+    if (system.state == PrintSystem::State::kSilent) {
+        ShowPdfOnlyPreview(settings, parent, paint, language);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     ConfigureReportPrinter(printer, settings);
     QPrintPreviewDialog dialog(&printer, parent);
@@ -214,28 +231,19 @@ void ShowPagePreview(const PageSettings& settings, QWidget* parent, const std::f
         if (painter.begin(target))
             paint(painter);
     });
+    std::exception_ptr failure;
+    TakeOverPrint(dialog, printer, PrintRequest{settings, paint, system, language}, failure);
     dialog.exec();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
-void ShowReportPreview(const Tquickrptpage& page, QWidget* parent)
+void ShowReportPreview(const Tquickrptpage& page, QWidget* parent, std::string_view language)
 {
     // Taken once, so the printed page carries the date the preview showed.
     const QString date = TodayReportDateText();
-    ShowPagePreview(page.Page(), parent, [&page, &date](QPainter& painter) { PaintReportPage(painter, page, date); });
-}
-
-bool PrintReportToPdf(const Tquickrptpage& page, const QString& path, const QString& dateText)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    ConfigureReportPrinter(printer, page.Page());
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    PaintReportPage(painter, page, dateText);
-    return painter.end();
+    ShowPagePreview(
+        page.Page(), parent, [&page, &date](QPainter& painter) { PaintReportPage(painter, page, date); }, language);
 }
 
 }  // namespace report

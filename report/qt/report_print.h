@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 #include "report/quickrptpage.h"
 
@@ -39,12 +40,15 @@ void KeepReportPaper(QPrinter& printer, const PageSettings& settings);
 
 // A modal print preview of one page laid out for `settings`, painted by
 // `paint`; printing goes through the standard print dialog, on that paper.
-void ShowPagePreview(const PageSettings& settings, QWidget* parent, const std::function<void(QPainter&)>& paint);
+// The print system is asked first, off the GUI thread and for a bounded
+// time; one that does not answer gets a preview that saves a PDF instead.
+// `language` is the window's code ("DK", "UK") for the preview's messages.
+// Throws what printing ran into (a file error, a refused job) once the
+// preview has closed.
+void ShowPagePreview(const PageSettings& settings, QWidget* parent, const std::function<void(QPainter&)>& paint,
+                     std::string_view language = "DK");
 
 // The report page's preview.
-void ShowReportPreview(const Tquickrptpage& page, QWidget* parent);
-
-// Renders the one page to a PDF file; false if the file cannot be written.
-bool PrintReportToPdf(const Tquickrptpage& page, const QString& path, const QString& dateText);
+void ShowReportPreview(const Tquickrptpage& page, QWidget* parent, std::string_view language = "DK");
 
 }  // namespace report

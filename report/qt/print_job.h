@@ -1,0 +1,33 @@
+// The preview's Print, done by the program instead of Qt's preview: the print
+// dialog without the printers it would crash on, a chosen PDF file written
+// through the checked write, and a job the printer refuses reported.
+#pragma once
+
+#include <QPainter>
+
+#include <exception>
+#include <functional>
+#include <string_view>
+
+#include "report/qt/print_system.h"
+#include "report/quickrptpage.h"
+
+class QPrintPreviewDialog;
+class QPrinter;
+
+namespace report {
+
+struct PrintRequest {
+    const PageSettings& settings;
+    std::function<void(QPainter&)> paint;
+    PrintSystem system;
+    std::string_view language;
+};
+
+// Rewires the preview's Print action. A failure closes the preview and is
+// kept in `failure` for the caller to throw once the preview is gone. False
+// when this Qt's preview has no Print action under its usual name.
+bool TakeOverPrint(QPrintPreviewDialog& preview, QPrinter& printer, const PrintRequest& request,
+                   std::exception_ptr& failure);
+
+}  // namespace report

@@ -63,7 +63,14 @@ const Texts kDanishTexts{
      "Indetemperaturen skal være større end den dimensionerende udetemperatur",
      "Varmegrænsen skal være større end den dimensionerende udetemperatur og højst indetemperaturen",
      "Radiatoreksponenten skal være større end 0",
-     "To punkter i en kurve har samme udetemperatur"},
+     "To punkter i en kurve har samme udetemperatur",
+     "forventede tre felter To;Etse;Etsa, fandt ",
+     "Indstillinger", "Vejrfil", "Dimensionerende udetemperatur [°C]", "Indetemperatur [°C]",
+     "Varmegrænse [°C]", "Radiatoreksponent n", "Sekundær tabel", "Primær fremløb [°C]",
+     "Primær fremløbskurve [°C]", "Ude [°C]", "Timer",
+     "Sæson", "Leveret varme [MWh]", "Primært volumen [m3]", "Volumenvægtet primær retur [°C]",
+     "Volumenvægtet afkøling [K]", "Største primære flow [m3/h]", "Største flow ved ude [°C]",
+     "Timer beregnet", "Timer under varmegrænsen", "Timer i filen"},
     // command line
     {
      R"(Brug:
@@ -73,14 +80,24 @@ const Texts kDanishTexts{
   tervol study SAG [--vary EQ|Etpe|Etsa|Etse] [--from V] [--to V] [--points N]
                    [--format table|csv|json] [--lang da|en]
   tervol report SAG -o UD.pdf [--lang da|en]
+  tervol season SAG --weather FIL [--design-outdoor T] [--indoor T] [--limit T]
+                [--exponent N | --secondary-table FIL]
+                [--supply T | --supply-curve TO:T,TO:T] [--format table|csv|json]
+                [--precision shown|full] [--lang da|en]
   tervol --help | --version
 
 rate    henter hver sag som "Hent sag", kører "Beregn Aktuel" og viser de
         tredive felter, som vinduet så ville vise, med dets meddelelser.
 study   dellastberegningen af sagen, som vinduets "Dellast" kører den:
-        én indtastning varieret fra V til V i N punkter.
+        én inddatastørrelse varieret fra V til V i N punkter.
 report  skriver rapportsiden, som forhåndsvisningen udskriver den, til en
         PDF på én A4-side; intet skrives, når beregningen stopper.
+season  fyringssæsonen: sagens aktuelle tilstand er dimensioneringspunktet ved
+        den dimensionerende udetemperatur (-12); hvert 1 K-interval i vejrfilen
+        (EPW, én temperatur pr. linje eller linjer temperatur;timer) under
+        varmegrænsen (17) beregnes som "Beregn Aktuel" med udetemperaturens
+        last, sekundære temperaturer (radiatoreksponent 1,3 eller en tabel med
+        linjer To;Etse;Etsa) og fremløb (sagens Etpe); indetemperatur 20.
 --format  table (standard): forklaring, nominel, aktuel, enhed som på
           rapporten; csv (RFC 4180, UTF-8) eller json: resultater med "." som
           decimaltegn og uden tusindtalsseparator, alle andre tekster som i filen.
@@ -99,13 +116,17 @@ alligevel), 2 forkert brug. Kræver ingen skærm.
      "%1 kræver en sagsfil", "%1 tager én sagsfil",
      "report kræver -o UD.pdf",
      "filen kan ikke skrives", "standardområdet kan ikke findes; angiv --from og --to",
+     "er sagsfilen %1", "filen kan ikke skrives: %1",
+     "disken er fuld", "filen bliver for stor", "adgang nægtet", "skrivebeskyttet filsystem", "mappen findes ikke",
+     "er en mappe",
      "%1 %2 er ikke et kendt medie; beregnet som glykolblandingen",
      "større end 1 MiB", "ind- og uddatafejl",
      "kan ikke skrive til standard output",
      "%1 er angivet mere end én gang",
      "området fra --from til --to er for stort",
      "ukendt kommando %1; mente du '%2'?",
-     "ingen skærm at vise vinduet på (hverken DISPLAY eller WAYLAND_DISPLAY er sat); kommandoerne kræver ingen, se 'tervol --help'"},
+     "ingen skærm at vise vinduet på (hverken DISPLAY eller WAYLAND_DISPLAY er sat); kommandoerne kræver ingen, se 'tervol --help'",
+     "fyringssæsonen kræver --weather FIL", "%1 og %2 kan ikke gives sammen"},
 };
 // clang-format on
 

@@ -67,7 +67,14 @@ const Texts kEnglishTexts{
      "The indoor temperature must be greater than the design outdoor temperature",
      "The heating limit must be greater than the design outdoor temperature and at most the indoor temperature",
      "The radiator exponent must be greater than 0",
-     "Two points of a curve have the same outdoor temperature"},
+     "Two points of a curve have the same outdoor temperature",
+     "expected three fields To;Etse;Etsa, found ",
+     "Settings", "Weather file", "Design outdoor temperature [°C]", "Indoor temperature [°C]",
+     "Heating limit [°C]", "Radiator exponent n", "Secondary table", "Primary supply [°C]",
+     "Primary supply curve [°C]", "Outdoor [°C]", "Hours",
+     "Season", "Heat delivered [MWh]", "Primary volume [m3]", "Volume-weighted primary return [°C]",
+     "Volume-weighted cooling [K]", "Peak primary flow [m3/h]", "Peak flow at outdoor [°C]",
+     "Hours computed", "Hours below the heating limit", "Hours in the file"},
     // command line
     {
      R"(Usage:
@@ -77,6 +84,10 @@ const Texts kEnglishTexts{
   tervol study CASE [--vary EQ|Etpe|Etsa|Etse] [--from V] [--to V] [--points N]
                     [--format table|csv|json] [--lang da|en]
   tervol report CASE -o OUT.pdf [--lang da|en]
+  tervol season CASE --weather FILE [--design-outdoor T] [--indoor T] [--limit T]
+                [--exponent N | --secondary-table FILE]
+                [--supply T | --supply-curve TO:T,TO:T] [--format table|csv|json]
+                [--precision shown|full] [--lang da|en]
   tervol --help | --version
 
 rate    loads each case as "Hent sag" does, runs "Beregn Aktuel" and reports
@@ -85,6 +96,12 @@ study   the part-load study of the case, as the window's "Dellast" runs it:
         one input varied from V to V in N points.
 report  writes the report page, as the preview prints it, to a one-page A4
         PDF; nothing is written when the calculation stops.
+season  the heating season: the case's actual state is the design point at
+        the design outdoor temperature (-12); each 1 K bin of the weather file
+        (EPW, one temperature per line, or temperature;hours lines) below the
+        heating limit (17) computed as "Beregn Aktuel" with the load, secondary
+        temperatures (radiator exponent 1.3, or a table of To;Etse;Etsa lines)
+        and supply (the case's Etpe) of its outdoor temperature; indoor 20.
 --format  table (default): caption, nominal, actual, unit, as on the report;
           csv (RFC 4180, UTF-8) or json: results with "." as decimal separator
           and no thousands separator, all other texts as in the file.
@@ -103,13 +120,17 @@ processed), 2 a usage error. Runs without a display.
      "%1 needs a case file", "%1 takes one case file",
      "report needs -o OUT.pdf",
      "the file cannot be written", "no default range; give --from and --to",
+     "is the case file %1", "the file cannot be written: %1",
+     "the disk is full", "the file grows too large", "permission denied", "read-only file system", "no such folder",
+     "is a folder",
      "%1 %2 is not a known medium; computed as the glycol mixture",
      "larger than 1 MiB", "input/output error",
      "cannot write to standard output",
      "%1 is given more than once",
      "the range from --from to --to is too large",
      "unknown command %1; did you mean '%2'?",
-     "no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); the commands need none, see 'tervol --help'"},
+     "no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); the commands need none, see 'tervol --help'",
+     "the heating season needs --weather FILE", "%1 and %2 cannot be given together"},
 };
 // clang-format on
 

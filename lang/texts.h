@@ -75,6 +75,12 @@ struct SeasonTexts {
     Text tooManyHours, epwHeader, noTemperatures;
     Text cannotRead, tooBig;  // each followed by the file's name or the reason
     Text indoorNotAboveDesign, limitOutside, exponentNotPositive, sameOutdoor;
+    Text tableFields;  // a secondary table's line with another field count; followed by the count
+    // Captions of the settings, the bins table and the summary.
+    Text settings, weatherFile, designOutdoor, indoor, limit, exponent, secondaryTable, supply, supplyCurve;
+    Text outdoor, hoursColumn;
+    Text summary, heat, primaryVolume, weightedReturn, weightedCooling, peakFlow, peakFlowOutdoor;
+    Text hoursComputed, hoursBelowLimit, hoursTotal;
 };
 
 // The command line's help text and diagnostics; "%1", "%2" stand for the
@@ -91,6 +97,9 @@ struct CliTexts {
     Text needsCaseFile, takesOneCaseFile;  // %1 the command
     Text reportNeedsOutput;
     Text fileCannotBeWritten, noDefaultRange;
+    Text isTheCaseFile;       // %1 the case file the output would replace
+    Text cannotBeWrittenFor;  // %1 the cause, one of the six below or the system's text
+    Text diskFull, fileTooLarge, permissionDenied, readOnlyFileSystem, noSuchFolder, isAFolder;
     Text mediumNotKnown;                     // %1 the field, %2 the line in quotes: computed as the mixture
     Text largerThanLimit, inputOutputError;  // why a case file could not be read
     Text standardOutputFailed;
@@ -98,6 +107,8 @@ struct CliTexts {
     Text rangeNotFinite;
     Text didYouMean;  // %1 the command in quotes, %2 the nearest command
     Text noDisplay;
+    Text seasonNeedsWeather;
+    Text optionsExclude;  // %1 and %2, two options that cannot be combined
 };
 
 struct Texts {

@@ -7,6 +7,7 @@
 #include "calc/nominal.h"
 #include "calc/numtext.h"
 #include "model/casefields.h"
+#include "lang/language.h"
 #include "model/platform.h"
 
 #include <array>
@@ -24,6 +25,14 @@ struct MediumList {
     std::array<std::string, 2> items;  // 0 water, 1 glycol mixture
     int position = -1;                 // -1: no item selected
 };
+
+// The inputs of each state, medium lists included, in screen order: what
+// the presence check of a calculation reads.
+inline constexpr std::array<Field, 9> kNominalInputs{Field::Primery,  Field::Sekundery, Field::EQ_nom,
+                                                     Field::Etpe_nom, Field::Etpa_nom,  Field::Etsa_nom,
+                                                     Field::Etse_nom, Field::EPp_nom,   Field::EPs_nom};
+inline constexpr std::array<Field, 6> kActualInputs{Field::primery1, Field::Sekundery1, Field::EQ,
+                                                    Field::Etpe,     Field::Etsa,       Field::Etse};
 
 // Form1, the main window (TForm1 is its class).
 class TForm1 {
@@ -102,6 +111,9 @@ public:
     void BitBtnGemSomClick();   // "Gem som"
     void BitBtnDKClick();       // the Danish flag
     void BitBtnUKClick();       // the British flag
+    // What a flag does: that language's captions, list items and report
+    // captions, the recorded list positions restored.
+    void SwitchLanguage(lang::Language language);
     void BitBtnDellastClick();  // "Dellast": the part-load study
     // "Hent sag" without its dialog, for a case named when the program starts.
     void OpenCase(const std::string& path);

@@ -1,5 +1,9 @@
 // Every text the program shows, one table per language. The tables hold
 // texts only; whoever writes them somewhere keeps the order and the names.
+// Not here: the captions the window and the report page carry as created
+// (Danish, with blanks of their own: model/casefields.cpp,
+// report/quickrptpage.cpp), the Danish-only non-convergence message
+// (calc/messages.h), and what the platform says in English in both languages.
 #pragma once
 
 #include "lang/language.h"
@@ -42,10 +46,12 @@ struct ReportTexts {
 
 // The part-load study window and its printed page.
 struct StudyTexts {
-    Text title, quantity, first, last, points, calculate, copy, saveCsv, print, close;
+    Text title, quantity, first, last, points, calculate, copy, saveAs, print, close;
     Text progress, cancel;
     Text cancelled;  // "%1" points done of "%2"
-    Text saveTitle, csvFilter, writeFailed;
+    // The save dialog: its title, its filters (the workbook first, then CSV,
+    // each naming its one file ending) and the file name it offers.
+    Text saveTitle, saveFilter, writeFailed, fileName;
     Text pageTitle, shownOf;  // the printed page; "%1" rows shown of "%2"
     Text table, chart;        // accessible names of the table and the chart
 };

@@ -14,6 +14,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace study {
@@ -53,6 +54,10 @@ struct BinInputs {
 //              Etse = Ti + ΔTm + spread/2, Etsa = Ti + ΔTm − spread/2;
 //   or the secondary table; Etpe the design one or the supply curve.
 BinInputs InputsAt(const SeasonSettings& settings, const BinInputs& design, double outdoor);
+
+// A secondary table: lines "To;Etse;Etsa" (°C, "." or "," as decimal mark),
+// in any order; refused as a weather file is, naming the line.
+std::vector<SecondaryPoint> ReadSecondaryTable(std::string_view bytes, bool english);
 
 // The settings' faults, in the language asked for: none when they can run.
 std::vector<std::string> SettingsFaults(const SeasonSettings& settings, bool english);

@@ -35,5 +35,6 @@ inline constexpr Pair kIndoorNotAboveDesign{&S::indoorNotAboveDesign};
 inline constexpr Pair kLimitOutside{&S::limitOutside};
 inline constexpr Pair kExponentNotPositive{&S::exponentNotPositive};
 inline constexpr Pair kSameOutdoor{&S::sameOutdoor};
+inline constexpr Pair kTableFields{&S::tableFields};
 
 }  // namespace study::season_texts

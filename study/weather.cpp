@@ -1,5 +1,6 @@
 #include "study/weather.h"
 
+#include "study/season.h"
 #include "study/season_texts.h"
 
 #include <algorithm>
@@ -199,7 +200,7 @@ Weather ReadWeather(std::string_view bytes, bool english)
     return reader.Result(form);
 }
 
-Weather ReadWeatherFile(const std::string& path, bool english)
+std::string ReadWeatherBytes(const std::string& path, bool english)
 {
     const std::filesystem::path name(std::u8string(path.begin(), path.end()));
     std::ifstream in(name, std::ios::binary);
@@ -213,7 +214,35 @@ Weather ReadWeatherFile(const std::string& path, bool english)
         throw WeatherError(kCannotRead.In(english) + path);
     if (bytes.size() > kMaxWeatherFileBytes)
         throw WeatherError(kTooBig.In(english) + path);
-    return ReadWeather(bytes, english);
+    return bytes;
+}
+
+Weather ReadWeatherFile(const std::string& path, bool english)
+{
+    return ReadWeather(ReadWeatherBytes(path, english), english);
+}
+
+std::vector<SecondaryPoint> ReadSecondaryTable(std::string_view bytes, bool english)
+{
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    const Reader reader(english);
+    std::vector<SecondaryPoint> points;
+    const std::vector<std::string_view> lines = Split(bytes, '\n');
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int number = static_cast<int>(i + 1);
+        const std::string_view line = Trimmed(lines[i]);
+        if (line.empty())
+            continue;
+        const auto fields = Split(line, ';');
+        if (fields.size() != 3)
+            reader.Fail(number, kTableFields, std::to_string(fields.size()));
+        points.push_back({reader.Temperature(number, fields[0]), reader.Temperature(number, fields[1]),
+                          reader.Temperature(number, fields[2])});
+    }
+    if (points.empty())
+        throw WeatherError(kNoTemperatures.In(english));
+    return points;
 }
 
 }  // namespace study

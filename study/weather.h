@@ -52,6 +52,8 @@ int BinOf(double temperature);
 // left out. `english` chooses the language of the error.
 Weather ReadWeather(std::string_view bytes, bool english);
 
+// The bytes of the file at the UTF-8 path, at most kMaxWeatherFileBytes.
+std::string ReadWeatherBytes(const std::string& path, bool english);
 // The file at the UTF-8 path, read whole and then as ReadWeather reads bytes.
 Weather ReadWeatherFile(const std::string& path, bool english);
 

@@ -1,0 +1,250 @@
+#include "cli/season_command.h"
+
+#include "cli/cells.h"
+#include "cli/output.h"
+#include "cli/rate.h"
+#include "cli/rate_command.h"
+#include "cli/texts.h"
+#include "lang/texts.h"
+#include "study/season.h"
+#include "study/shown.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace cli {
+namespace {
+
+using app::Field;
+
+// A temperature or exponent as typed: "." always, the locale's separator too.
+double OptionValue(const std::string& option, const std::string& text, const calc::NumberFormat& locale)
+{
+    for (const std::string& decimal : {std::string("."), locale.decimal}) {
+        try {
+            return calc::StrToFloat(text, decimal);
+        } catch (const std::exception&) {
+        }
+    }
+    throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", option});
+}
+
+// "To1:T1,To2:T2,...": "," between the points, so "." as decimal mark.
+std::vector<study::SupplyPoint> SupplyCurve(const std::string& text)
+{
+    std::vector<study::SupplyPoint> points;
+    const calc::NumberFormat plain{".", ""};
+    size_t at = 0;
+    while (at <= text.size()) {
+        const size_t comma = std::min(text.find(',', at), text.size());
+        const std::string point = text.substr(at, comma - at);
+        const size_t colon = point.find(':');
+        if (colon == std::string::npos)
+            throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", "--supply-curve"});
+        points.push_back({OptionValue("--supply-curve", point.substr(0, colon), plain),
+                          OptionValue("--supply-curve", point.substr(colon + 1), plain)});
+        at = comma + 1;
+    }
+    return points;
+}
+
+study::SeasonSettings Settings(const SeasonOptions& o, const calc::NumberFormat& locale)
+{
+    study::SeasonSettings s;
+    const auto read = [&](const std::optional<std::string>& text, const char* option, double& into) {
+        if (text)
+            into = OptionValue(option, *text, locale);
+    };
+    read(o.designOutdoor, "--design-outdoor", s.designOutdoor);
+    read(o.indoor, "--indoor", s.indoor);
+    read(o.limit, "--limit", s.limit);
+    read(o.exponent, "--exponent", s.exponent);
+    if (o.supply)
+        s.supply = {{0, OptionValue("--supply", *o.supply, locale)}};
+    if (o.supplyCurve)
+        s.supply = SupplyCurve(*o.supplyCurve);
+    return s;
+}
+
+// Numbers of the summary and settings: as the window would round them, or in full.
+struct Numbers {
+    calc::NumberFormat locale;
+    Precision precision;
+    Cell Value(std::optional<double> v, int decimals) const
+    {
+        if (!v)
+            return Cell::Empty();
+        if (precision == Precision::Full)
+            return Cell::Number(Shortest(*v));
+        return Cell::Number(study::PlainNumber(calc::FormatResult(*v, decimals, locale), locale));
+    }
+    std::string Shown(std::optional<double> v, int decimals) const
+    {
+        return v ? calc::FormatResult(*v, decimals, locale) : std::string();
+    }
+};
+
+// Hours as whole numbers unless a bins table gave fractions.
+int HourDecimals(double hours) { return hours == std::floor(hours) ? 0 : 2; }
+
+Section::Member Member(std::string name, lang::Text label, std::optional<double> v, int decimals, const Numbers& n)
+{
+    return {std::move(name), n.Value(v, decimals), std::string(label), n.Shown(v, decimals)};
+}
+
+Section::Member TextMember(std::string name, lang::Text label, const std::optional<std::string>& text)
+{
+    return {std::move(name), text ? Cell::Text(*text) : Cell::Empty(), std::string(label), text.value_or("")};
+}
+
+Section SettingsSection(const SeasonOptions& o, const study::Season& s, const lang::SeasonTexts& t, const Numbers& n)
+{
+    const study::SeasonSettings& set = s.settings;
+    const bool table = !set.secondaryTable.empty();
+    Section section{"settings", std::string(t.settings), true, {}};
+    section.members = {
+        TextMember("weather", t.weatherFile, o.weather),
+        Member("design_outdoor", t.designOutdoor, set.designOutdoor, 1, n),
+        Member("indoor", t.indoor, set.indoor, 1, n),
+        Member("limit", t.limit, set.limit, 1, n),
+        Member("exponent", t.exponent, table ? std::nullopt : std::optional(set.exponent), 2, n),
+        TextMember("secondary_table", t.secondaryTable, o.secondaryTable),
+        Member(
+            "supply", t.supply,
+            o.supplyCurve ? std::nullopt : std::optional(set.supply.empty() ? s.design.Etpe : set.supply.front().Etpe),
+            1, n),
+        TextMember("supply_curve", t.supplyCurve, o.supplyCurve),
+    };
+    return section;
+}
+
+Section SummarySection(const study::Season& s, const lang::SeasonTexts& t, const Numbers& n)
+{
+    const study::SeasonSummary& sum = s.summary;
+    const auto outdoor = sum.peakFlowOutdoor ? std::optional<double>(*sum.peakFlowOutdoor) : std::nullopt;
+    Section section{"summary", std::string(t.summary), false, {}};
+    section.members = {
+        Member("heat_MWh", t.heat, sum.heatMWh, 2, n),
+        Member("primary_volume_m3", t.primaryVolume, sum.primaryVolume, 1, n),
+        Member("weighted_return", t.weightedReturn, sum.weightedReturn, 2, n),
+        Member("weighted_cooling", t.weightedCooling, sum.weightedCooling, 2, n),
+        Member("peak_flow", t.peakFlow, sum.peakFlow, 3, n),
+        Member("peak_flow_outdoor", t.peakFlowOutdoor, outdoor, 0, n),
+        Member("hours_computed", t.hoursComputed, sum.hoursComputed, HourDecimals(sum.hoursComputed), n),
+        Member("hours_below_limit", t.hoursBelowLimit, sum.hoursBelowLimit, HourDecimals(sum.hoursBelowLimit), n),
+        Member("hours_total", t.hoursTotal, sum.hoursTotal, HourDecimals(sum.hoursTotal), n),
+    };
+    return section;
+}
+
+constexpr Field kInputs[] = {Field::EQ, Field::Etpe, Field::Etsa, Field::Etse};
+constexpr study::Quantity kInputKinds[] = {study::Quantity::EQ, study::Quantity::Etpe, study::Quantity::Etsa,
+                                           study::Quantity::Etse};
+
+Document SeasonDocument(const std::string& file, const app::TForm1& form, const study::Season& s,
+                        const lang::SeasonTexts& t)
+{
+    Document doc;
+    doc.header = {{"file", Cell::Text(file)},
+                  {"status", Cell::Text(s.ok() ? "ok" : "failed")},
+                  {"messages", Cell::List(s.failure)}};
+    doc.columns = {{"outdoor", ColumnKind::Number, "°C", {}},
+                   {"hours", ColumnKind::Number, "h", {}},
+                   {"status", ColumnKind::Text, {}, {}, true, false},
+                   {"status", ColumnKind::Text, {}, {}, false, true},
+                   {"messages", ColumnKind::List, {}, {}, false, true}};
+    doc.tableHeader = {std::string(t.outdoor), std::string(t.hoursColumn)};
+    for (Field f : kInputs) {
+        doc.columns.push_back({std::string(app::Info(f).name), ColumnKind::Number, std::string(UnitOf(f)), "fields"});
+        doc.tableHeader.push_back(form.Caption(f));
+    }
+    for (Field f : study::kResultFields) {
+        doc.columns.push_back({std::string(app::Info(f).name), ColumnKind::Number, std::string(UnitOf(f)), "fields"});
+        doc.tableHeader.push_back(form.Caption(f));
+    }
+    doc.recordsKey = "bins";
+    doc.layout = TableLayout::Grid;
+    doc.title = file;
+    doc.notes = s.failure;
+    return doc;
+}
+
+Record SeasonRecord(const study::SeasonBin& bin, const study::Season& s, const Numbers& n)
+{
+    Record r;
+    r.cells = {Cell::Number(std::to_string(bin.outdoor)), Cell::Number(Shortest(bin.hours)),
+               Cell::Text(bin.ok() ? "ok" : study::Joined(bin.messages, " | ")), Cell::Text(bin.ok() ? "ok" : "failed"),
+               Cell::List(bin.messages)};
+    std::vector<std::string>& row = r.table.emplace_back();
+    row = {std::to_string(bin.outdoor), n.Shown(bin.hours, HourDecimals(bin.hours))};
+    const double inputs[] = {bin.inputs.EQ, bin.inputs.Etpe, bin.inputs.Etsa, bin.inputs.Etse};
+    for (size_t i = 0; i < std::size(inputs); ++i) {
+        // The value as written into the field: it reads back exactly.
+        r.cells.push_back(Cell::Number(study::ValueText(inputs[i], ".")));
+        row.push_back(study::ShownValue(inputs[i], kInputKinds[i], s.format));
+    }
+    const calc::ActualValues* v = bin.ok() ? &bin.result->values : nullptr;
+    const std::optional<double> values[] = {v ? v->tpa : 0, v ? v->AOp : 0, v ? v->AOs : 0,
+                                            v ? v->Pp : 0,  v ? v->Ps : 0,  v ? v->Vp : 0,
+                                            v ? v->Vs : 0,  v ? v->m : 0,   v ? v->UA : 0};
+    for (size_t i = 0; i < study::kResultFields.size(); ++i)
+        r.cells.push_back(bin.ok() ? ResultCell(bin.result->texts[i], values[i], s.format, n.precision)
+                                   : Cell::Empty());
+    if (bin.ok())
+        row.insert(row.end(), bin.result->texts.begin(), bin.result->texts.end());
+    else
+        row.push_back(study::Joined(bin.messages, " | "));
+    return r;
+}
+
+}  // namespace
+
+int RunSeason(const Options& o, const Host& host, std::ostream& out, std::ostream& err)
+{
+    // The arguments are checked before any file is read: a usage error.
+    study::SeasonSettings settings = Settings(o.season, host.format);
+    const bool english = o.lang == Lang::English;
+    const std::string& file = o.cases.front();
+    Rater rater(o.lang, host.format);
+    const RatedCase loaded = rater.Load(file);
+    for (const std::string& warning : loaded.warnings)
+        Diagnose(err, file, warning);
+    if (!loaded.loaded) {
+        Diagnose(err, file, study::Joined(loaded.messages, " | "));
+        return kSomeFailed;
+    }
+    study::Weather weather;
+    try {
+        if (o.season.secondaryTable)
+            settings.secondaryTable =
+                study::ReadSecondaryTable(study::ReadWeatherBytes(*o.season.secondaryTable, english), english);
+        weather = study::ReadWeatherFile(*o.season.weather, english);
+    } catch (const study::WeatherError& e) {
+        Diagnose(err, file, e.what());
+        return kSomeFailed;
+    }
+
+    const app::TForm1& form = rater.Form();
+    const study::Season s = study::RunSeason(form, weather, settings);
+    bool allComputed = s.ok();
+    if (!s.ok())
+        Diagnose(err, file, study::Joined(s.failure, " | "));
+    for (const study::SeasonBin& bin : s.bins) {
+        if (bin.ok())
+            continue;
+        allComputed = false;
+        Diagnose(err, file, std::to_string(bin.outdoor) + " °C: " + study::Joined(bin.messages, " | "));
+    }
+    const lang::SeasonTexts& t = lang::TextsOf(o.lang).season;
+    const Numbers numbers{host.format, o.precision};
+    Document doc = SeasonDocument(file, form, s, t);
+    doc.sections = {SettingsSection(o.season, s, t, numbers), SummarySection(s, t, numbers)};
+    const auto writer = MakeWriter(o.format, out);
+    writer->Begin(doc);
+    for (const study::SeasonBin& bin : s.bins)
+        writer->Add(SeasonRecord(bin, s, numbers));
+    writer->End();
+    return allComputed ? kAllComputed : kSomeFailed;
+}
+
+}  // namespace cli

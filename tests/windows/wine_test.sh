@@ -86,7 +86,7 @@ ls "$program_files" | grep -qi '^.*qcustomplot.*\.dll$' || fail "the installer l
 objdump -p "$program_files/tervol.exe" | grep -q 'Subsystem.*(Windows GUI)' || fail "tervol.exe is not a GUI program"
 objdump -p "$program_files/tervol.com" | grep -q 'Subsystem.*(Windows CUI)' || fail "tervol.com is not a console program"
 for program in tervol.exe tervol.com; do
-  [[ $(strings -el "$program_files/$program" | grep -cx '1\.2\.0') == 2 ]] ||
+  (($(strings -el "$program_files/$program" | grep -cx '1\.2\.0') >= 2)) ||
     fail "$program carries no version resource 1.2.0 (file and product)"
 done
 

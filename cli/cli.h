@@ -32,8 +32,12 @@ inline constexpr int kAllComputed = 0;
 inline constexpr int kSomeFailed = 1;
 inline constexpr int kUsageError = 2;
 
-// False for no argument and for one that is not an option: those start the
-// window (the one argument being a case to open).
+// A lone argument that names no existing file, has no path separator and no
+// ".tvl": a mistyped command rather than a case to open in the window.
+bool LooksLikeCommand(const std::string& arg);
+
+// False for no argument and for one case file to open: those start the
+// window.
 bool IsCommandLine(std::span<const std::string> args);
 
 // Runs one command; args without the program's name. Data goes to out,

@@ -110,6 +110,13 @@ public:
         if (rows_.size() > 1)
             WriteAligned(out_, rows_);
         WriteNotes(out_, document_.notes);
+        for (const Section& section : document_.sections) {
+            out_ << '\n' << study::Visible(section.title) << '\n';
+            std::vector<std::vector<std::string>> rows;
+            for (const Section::Member& m : section.members)
+                rows.push_back({m.label, m.shown});
+            WriteAligned(out_, rows);
+        }
     }
 
 private:
@@ -135,23 +142,36 @@ public:
     explicit CsvWriter(std::ostream& out) : out_(out) {}
     void Begin(const Document& document) override
     {
+        columns_ = document.columns;
+        sections_ = document.sections;
         std::vector<std::string> names;
-        for (const Column& column : document.columns)
-            names.push_back(study::CsvTextField(column.name));
+        for (const Column& column : columns_)
+            if (column.csv)
+                names.push_back(study::CsvTextField(column.name));
         Line(names);
     }
     void Add(const Record& record) override
     {
         std::vector<std::string> fields;
-        for (const Cell& cell : record.cells)
-            fields.push_back(CsvCell(cell));
+        for (size_t c = 0; c < columns_.size() && c < record.cells.size(); ++c)
+            if (columns_[c].csv)
+                fields.push_back(CsvCell(record.cells[c]));
         Line(fields);
     }
-    void End() override {}
+    void End() override
+    {
+        for (const Section& section : sections_) {
+            Line({study::CsvTextField(section.name), "value"});
+            for (const Section::Member& m : section.members)
+                Line({study::CsvTextField(m.name), CsvCell(m.value)});
+        }
+    }
 
 private:
     void Line(const std::vector<std::string>& fields) { out_ << study::Joined(fields, ",") << "\r\n"; }
     std::ostream& out_;
+    std::vector<Column> columns_;
+    std::vector<Section> sections_;
 };
 
 Json JsonCell(const Cell& cell)
@@ -186,11 +206,15 @@ public:
     {
         columns_ = document.columns;
         out_ << '{';
+        sections_ = document.sections;
         for (const auto& [name, cell] : document.header)
             out_ << Dumped(name) << ": " << Dumped(JsonCell(cell)) << ", ";
+        for (const Section& section : sections_)
+            if (section.beforeRecords)
+                out_ << Dumped(section.name) << ": " << Dumped(Object(section)) << ", ";
         Json units = Json::object();
         for (const Column& column : columns_)
-            if (!column.unit.empty())
+            if (column.json && !column.unit.empty())
                 units[column.name] = column.unit;
         out_ << "\"units\": " << Dumped(units) << ", " << Dumped(document.recordsKey) << ": [";
     }
@@ -198,16 +222,33 @@ public:
     {
         Json object = Json::object();
         for (size_t c = 0; c < columns_.size() && c < record.cells.size(); ++c) {
+            if (!columns_[c].json)
+                continue;
             Json& into = columns_[c].group.empty() ? object : object[columns_[c].group];
             into[columns_[c].name] = JsonCell(record.cells[c]);
         }
         out_ << (records_++ ? ",\n  " : "\n  ") << Dumped(object);
     }
-    void End() override { out_ << (records_ ? "\n]}\n" : "]}\n"); }
+    void End() override
+    {
+        out_ << (records_ ? "\n]" : "]");
+        for (const Section& section : sections_)
+            if (!section.beforeRecords)
+                out_ << ",\n" << Dumped(section.name) << ": " << Dumped(Object(section));
+        out_ << "}\n";
+    }
 
 private:
+    static Json Object(const Section& section)
+    {
+        Json object = Json::object();
+        for (const Section::Member& m : section.members)
+            object[m.name] = JsonCell(m.value);
+        return object;
+    }
     std::ostream& out_;
     std::vector<Column> columns_;
+    std::vector<Section> sections_;
     int records_ = 0;
 };
 

@@ -48,8 +48,9 @@ enum class ColumnKind { Text, Number, List };
 struct Column {
     std::string name;  // CSV header, JSON key
     ColumnKind kind = ColumnKind::Text;
-    std::string unit;   // JSON "units"; empty: the column has none
-    std::string group;  // JSON: the object inside the record it goes into; empty: the record itself
+    std::string unit;              // JSON "units"; empty: the column has none
+    std::string group;             // JSON: the object inside the record it goes into; empty: the record itself
+    bool csv = true, json = true;  // in which formats it appears
 };
 
 struct Cell {
@@ -77,6 +78,22 @@ enum class TableLayout {
     Grid,    // all records' rows aligned under tableHeader (study, season)
 };
 
+// Named values beside the records (the heating season's settings and
+// summary). JSON: an object under `name`, before "units" or after the
+// records; CSV: after the records, a row of `name` and "value", then one row
+// of name and value per member; table (Grid): below the grid, `title`, then
+// one row of label and shown text per member.
+struct Section {
+    struct Member {
+        std::string name;
+        Cell value;
+        std::string label, shown;  // table
+    };
+    std::string name, title;
+    bool beforeRecords = false;  // JSON
+    std::vector<Member> members;
+};
+
 struct Document {
     std::vector<Column> columns;
     // JSON members before "units" and the records (study: file, vary, status).
@@ -86,6 +103,7 @@ struct Document {
     std::string title;                     // Grid: the line above the grid
     std::vector<std::string> tableHeader;  // Grid: the captions row
     std::vector<std::string> notes;        // Grid: "  ! " lines below the grid
+    std::vector<Section> sections;
 };
 
 class Writer {

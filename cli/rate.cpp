@@ -1,24 +1,46 @@
 #include "cli/rate.h"
 
-#include "study/study.h"
+#include "casefile/casefile.h"
+#include "cli/texts.h"
+
+#include <cerrno>
+#include <exception>
 
 namespace cli {
+namespace {
+
+constexpr app::Field kMediumLists[] = {app::Field::Primery, app::Field::Sekundery, app::Field::primery1,
+                                       app::Field::Sekundery1};
+
+// The cause the box's text leaves out, for the errors whose text is only a
+// number ("I/O error 27").
+std::string Cause(const std::exception_ptr& fault, Lang lang)
+{
+    try {
+        std::rethrow_exception(fault);
+    } catch (const casefile::FileError& e) {
+        if (e.systemError() == EFBIG)
+            return std::string(CliText(lang).largerThanLimit);
+        if (e.systemError() == EIO)
+            return std::string(CliText(lang).inputOutputError);
+    } catch (...) {
+    }
+    return {};
+}
+
+}  // namespace
 
 void StartWindow(app::TForm1& form, report::Tquickrptpage& page, Lang lang)
 {
     form.FormCreate();
     form.AttachReportPage(&page);
-    if (lang == Lang::English)
-        form.Dispatch([&] { form.BitBtnUKClick(); });
+    // The window starts in Danish; another language is its flag's press.
+    if (lang != Lang::Danish)
+        form.Dispatch([&] { form.SwitchLanguage(lang); });
 }
 
-Rater::Rater(Lang lang, const calc::NumberFormat& locale, Numbers numbers)
-    : lang_(lang), format_(locale), numbers_(numbers)
+Rater::Rater(Lang lang, const calc::NumberFormat& locale) : lang_(lang), format_(locale)
 {
-    // Read with the locale's decimal separator; written without grouping, so
-    // that swapping the separator for "." below is all it takes.
-    if (numbers_ == Numbers::Plain)
-        format_.thousands.clear();
     if (format_.decimal.empty())  // as the window takes it
         format_.decimal = ".";
 }
@@ -32,13 +54,31 @@ RatedCase Rater::Load(const std::string& path)
     StartWindow(form, page_, lang_);
     platform_.boxes.clear();
 
-    platform_.caseToOpen = path;
-    form.Dispatch([&] { form.BitBtnHentSagClick(); });
-    rated.messages = std::move(platform_.boxes);
-    platform_.boxes.clear();
+    platform_.dialogAnswers = {path};
+    // The fault still goes to the form's one handler, which shows its box;
+    // only its cause is noted on the way.
+    std::exception_ptr fault;
+    form.Dispatch([&] {
+        try {
+            form.BitBtnHentSagClick();
+        } catch (...) {
+            fault = std::current_exception();
+            throw;
+        }
+    });
+    rated.messages = platform_.TakeTexts();
+    if (fault)
+        rated.cause = Cause(fault, lang_);
+    if (!rated.cause.empty() && !rated.messages.empty())
+        rated.messages.back() += " (" + rated.cause + ")";
     rated.loaded = rated.messages.empty();
-    if (rated.loaded)
-        rated.fields = form.CaseTexts();
+    if (!rated.loaded)
+        return rated;
+    rated.fields = form.CaseTexts();
+    for (app::Field list : kMediumLists)
+        if (form.ItemIndex(list) < 0)
+            rated.warnings.push_back(
+                Filled(CliText(lang_).mediumNotKnown, {app::Info(list).name, "'" + form.Text(list) + "'"}));
     return rated;
 }
 
@@ -48,29 +88,32 @@ RatedCase Rater::Rate(const std::string& path)
     if (!rated.loaded)
         return rated;
     app::TForm1& form = *form_;
-
-    // An emptied result field that is still empty afterwards was not written
-    // by the calculation (it never writes an empty text) and gets the file's
-    // text back; every other one is the calculation's.
-    const std::array<std::string, app::kFieldCount> loaded = rated.fields;
-    if (numbers_ == Numbers::Plain)
-        for (const app::FieldInfo& info : app::CaseFields())
-            if (info.kind == app::FieldKind::Result)
-                form.SetText(info.field, {});
-
     form.Dispatch([&] { form.BitBtn2Click(); });
-    rated.messages = std::move(platform_.boxes);
-    platform_.boxes.clear();
-
+    rated.messages = platform_.TakeTexts();
     rated.fields = form.CaseTexts();
-    if (numbers_ == Numbers::Plain) {
-        for (int i = 0; i < app::kFieldCount; ++i) {
-            if (app::Info(app::kCaseFileOrder[i]).kind != app::FieldKind::Result)
-                continue;
-            std::string& text = rated.fields[i];
-            text = text.empty() ? loaded[i] : study::PlainNumber(text, format_);
-        }
+    std::optional<calc::ActualResult> actual;
+    if (rated.ok())
+        // The same run again, for the values behind the texts it wrote.
+        form.Dispatch([&] { actual = form.ComputeActual(); });
+    if (!rated.ok() || !actual || !platform_.boxes.empty()) {
+        platform_.boxes.clear();
+        for (int i = 0; i < app::kFieldCount; ++i)
+            if (app::Info(app::kCaseFileOrder[i]).kind == app::FieldKind::Result)
+                rated.fields[i].clear();
+        return rated;
     }
+    const calc::NominalState& n = form.NominalState();
+    const calc::ActualValues& a = actual->values;
+    using enum app::Field;
+    const std::pair<app::Field, double> results[] = {
+        {EAOp_nom, n.AOp_nom}, {EAOs_nom, n.AOs_nom}, {EV_p_nom, n.V_p_nom}, {EV_s_nom, n.V_s_nom},
+        {Em_nom, n.m_nom},     {EUA_nom, n.UA_nom},   {Etpa_beregn, a.tpa},  {EAOp, a.AOp},
+        {EAOs, a.AOs},         {EP_p, a.Pp},          {EP_s, a.Ps},          {EV_p, a.Vp},
+        {EV_s, a.Vs},          {Em, a.m},             {EUA, a.UA}};
+    for (const auto& [field, value] : results)
+        for (int i = 0; i < app::kFieldCount; ++i)
+            if (app::kCaseFileOrder[i] == field)
+                rated.values[i] = value;
     return rated;
 }
 

@@ -1,10 +1,15 @@
 #include "cli/study_command.h"
 
-#include "cli/formats.h"
+#include "cli/cells.h"
+#include "cli/output.h"
 #include "cli/rate.h"
+#include "cli/rate_command.h"
+#include "cli/texts.h"
+#include "lang/texts.h"
 #include "study/study.h"
 
 #include <charconv>
+#include <cmath>
 #include <ostream>
 
 namespace cli {
@@ -19,7 +24,7 @@ double RangeValue(const std::string& option, const std::string& text, const calc
         } catch (const std::exception&) {
         }
     }
-    throw UsageError("invalid value '" + text + "' for " + option, "ugyldig værdi '" + text + "' til " + option);
+    throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", option});
 }
 
 int PointCount(const std::string& text)
@@ -28,58 +33,53 @@ int PointCount(const std::string& text)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), points);
     if (error != std::errc() || end != text.data() + text.size() || points < study::kMinPoints ||
         points > study::kMaxPoints)
-        throw UsageError(std::string(study::kPointsOutOfRange.english), std::string(study::kPointsOutOfRange.danish));
+        throw UsageError([](const lang::Texts& t) { return std::string(t.messages.pointsOutOfRange); });
     return points;
 }
 
 std::string ValueName(const study::Study& s) { return std::string(app::Info(study::FieldOf(s.range.quantity)).name); }
 
-void WriteJson(std::ostream& out, const std::string& file, const study::Study& s)
+Document StudyDocument(const std::string& file, const app::TForm1& form, const study::Study& s)
 {
-    const auto messages = [&](const std::vector<std::string>& texts) {
-        out << "[";
-        for (size_t i = 0; i < texts.size(); ++i)
-            out << (i ? ", " : "") << JsonString(texts[i]);
-        out << "]";
-    };
-    out << "{\"file\": " << JsonString(file) << ", \"vary\": " << JsonString(ValueName(s))
-        << ", \"status\": " << (s.ok() ? "\"ok\"" : "\"failed\"") << ", \"messages\": ";
-    messages(s.failure);
-    out << ", \"points\": [";
-    for (size_t i = 0; i < s.points.size(); ++i) {
-        const study::Point& p = s.points[i];
-        out << (i ? ",\n" : "\n") << "  {\"value\": " << JsonString(study::ValueText(p.value, "."))
-            << ", \"status\": " << (p.ok() ? "\"ok\"" : "\"failed\"") << ", \"messages\": ";
-        messages(p.messages);
-        out << ", \"results\": {";
-        if (p.ok())
-            for (size_t r = 0; r < study::kResultFields.size(); ++r)
-                out << (r ? ", " : "") << JsonString(app::Info(study::kResultFields[r]).name) << ": "
-                    << JsonString(study::PlainNumber(p.result->texts[r], s.format));
-        out << "}}";
-    }
-    out << (s.points.empty() ? "]}\n" : "\n]}\n");
+    const app::Field varied = study::FieldOf(s.range.quantity);
+    Document doc;
+    doc.header = {{"file", Cell::Text(file)},
+                  {"vary", Cell::Text(ValueName(s))},
+                  {"status", Cell::Text(s.ok() ? "ok" : "failed")},
+                  {"messages", Cell::List(s.failure)}};
+    doc.columns = {{ValueName(s), ColumnKind::Number, std::string(UnitOf(varied))},
+                   {"status", ColumnKind::Text, {}, {}, true, false},
+                   {"status", ColumnKind::Text, {}, {}, false, true},
+                   {"messages", ColumnKind::List, {}, {}, false, true}};
+    for (app::Field f : study::kResultFields)
+        doc.columns.push_back({std::string(app::Info(f).name), ColumnKind::Number, std::string(UnitOf(f)), "results"});
+    doc.recordsKey = "points";
+    doc.layout = TableLayout::Grid;
+    doc.title = file;
+    doc.tableHeader.push_back(form.Caption(varied));
+    for (app::Field f : study::kResultFields)
+        doc.tableHeader.push_back(form.Caption(f));
+    doc.notes = s.failure;
+    return doc;
 }
 
-// The window's row captions over the columns, numbers as the window shows them.
-void WriteTable(std::ostream& out, const std::string& file, const app::TForm1& form, const study::Study& s)
+Record StudyRecord(const study::Point& p, const study::Study& s, Precision precision)
 {
-    out << file << '\n';
-    std::vector<std::vector<std::string>> rows(1);
-    rows.front().push_back(form.Caption(study::FieldOf(s.range.quantity)));
-    for (app::Field f : study::kResultFields)
-        rows.front().push_back(form.Caption(f));
-    for (const study::Point& p : s.points) {
-        std::vector<std::string>& row = rows.emplace_back(1, study::ValueText(p.value, s.format.decimal));
-        if (p.ok())
-            row.insert(row.end(), p.result->texts.begin(), p.result->texts.end());
-        else
-            row.push_back(Status(p.messages));
-    }
-    if (!s.points.empty())
-        WriteAligned(out, rows, "  ");
-    for (const std::string& m : s.failure)
-        out << "  ! " << m << '\n';
+    Record r;
+    r.cells = {Cell::Number(study::ValueText(p.value, ".")),
+               Cell::Text(p.ok() ? "ok" : study::Joined(p.messages, " | ")), Cell::Text(p.ok() ? "ok" : "failed"),
+               Cell::List(p.messages)};
+    const calc::ActualValues* v = p.ok() ? &p.result->values : nullptr;
+    const std::optional<double> values[] = {v ? v->tpa : 0, v ? v->AOp : 0, v ? v->AOs : 0, v ? v->Pp : 0, v ? v->Ps : 0,
+                                            v ? v->Vp : 0,  v ? v->Vs : 0,  v ? v->m : 0,   v ? v->UA : 0};
+    std::vector<std::string>& row = r.table.emplace_back(1, study::ValueText(p.value, s.format.decimal));
+    for (size_t i = 0; i < study::kResultFields.size(); ++i)
+        r.cells.push_back(p.ok() ? ResultCell(p.result->texts[i], values[i], s.format, precision) : Cell::Empty());
+    if (p.ok())
+        row.insert(row.end(), p.result->texts.begin(), p.result->texts.end());
+    else
+        row.push_back(study::Joined(p.messages, " | "));
+    return r;
 }
 
 }  // namespace
@@ -93,22 +93,23 @@ int RunStudy(const Options& o, const Host& host, std::ostream& out, std::ostream
         range.first = RangeValue("--from", *o.from, host.format);
     if (o.to)
         range.last = RangeValue("--to", *o.to, host.format);
+    if (!std::isfinite(range.last - range.first))
+        throw UsageError(&lang::CliTexts::rangeNotFinite);
 
     const std::string& file = o.cases.front();
-    Rater rater(o.lang, host.format, Numbers::Locale);
+    Rater rater(o.lang, host.format);
     const RatedCase loaded = rater.Load(file);
+    for (const std::string& warning : loaded.warnings)
+        Diagnose(err, file, warning);
     if (!loaded.loaded) {
-        err << "tervol: " << file << ": " << Status(loaded.messages) << '\n';
+        Diagnose(err, file, study::Joined(loaded.messages, " | "));
         return kSomeFailed;
     }
     const app::TForm1& form = rater.Form();
     if (!o.from || !o.to) {
         const auto defaults = study::DefaultRange(form, quantity);
         if (!defaults) {
-            err << "tervol: " << file << ": "
-                << (o.lang == Lang::Danish ? "standardområdet kan ikke findes; angiv --from og --to"
-                                           : "no default range; give --from and --to")
-                << '\n';
+            Diagnose(err, file, std::string(CliText(o.lang).noDefaultRange));
             return kSomeFailed;
         }
         range.first = o.from ? range.first : defaults->first;
@@ -118,20 +119,18 @@ int RunStudy(const Options& o, const Host& host, std::ostream& out, std::ostream
     const study::Study s = study::Run(form, range);
     bool allComputed = s.ok();
     if (!s.ok())
-        err << "tervol: " << file << ": " << Status(s.failure) << '\n';
+        Diagnose(err, file, study::Joined(s.failure, " | "));
     for (const study::Point& p : s.points) {
         if (p.ok())
             continue;
         allComputed = false;
-        err << "tervol: " << file << ": " << ValueName(s) << " " << study::ValueText(p.value, ".") << ": "
-            << Status(p.messages) << '\n';
+        Diagnose(err, file, ValueName(s) + " " + study::ValueText(p.value, ".") + ": " + study::Joined(p.messages, " | "));
     }
-    switch (o.format) {
-    case Format::Csv: out << study::Csv(s); break;
-    case Format::Json: WriteJson(out, file, s); break;
-    case Format::Table: WriteTable(out, file, form, s); break;
-    }
-    out.flush();
+    const auto writer = MakeWriter(o.format, out);
+    writer->Begin(StudyDocument(file, form, s));
+    for (const study::Point& p : s.points)
+        writer->Add(StudyRecord(p, s, o.precision));
+    writer->End();
     return allComputed ? kAllComputed : kSomeFailed;
 }
 

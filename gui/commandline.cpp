@@ -1,6 +1,8 @@
 #include "gui/commandline.h"
 
 #include "cli/cli.h"
+#include "cli/fd_output.h"
+#include "cli/texts.h"
 #include "gui/localeformat.h"
 #include "report/qt/report_pdf.h"
 #include "report/qt/report_print.h"
@@ -9,8 +11,11 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace app::qt {
@@ -44,6 +49,21 @@ void WritePdf(const report::Tquickrptpage& page, const std::string& path)
 
 }  // namespace
 
+bool RefuseWithoutDisplay()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* value = std::getenv(name); value && *value)
+            return false;
+    const char* language = std::getenv("LANG");
+    const bool danish = language && std::string_view(language).starts_with("da");
+    std::cerr << "tervol: " << cli::CliText(danish ? cli::Lang::Danish : cli::Lang::English).noDisplay << '\n';
+    return true;
+#else
+    return false;
+#endif
+}
+
 bool IsCommandLine(int argc, char* argv[]) { return cli::IsCommandLine(Arguments(argc, argv)); }
 
 int RunCommandLine(int argc, char* argv[])
@@ -52,7 +72,14 @@ int RunCommandLine(int argc, char* argv[])
     // QLocale reads the locale settings without an application object, as
     // the window reads them.
     const cli::Host host{LocaleNumberFormat(), WritePdf};
-    return cli::Run(Arguments(argc, argv), host, std::cout, std::cerr);
+#ifdef SIGPIPE
+    // A reader that closes the pipe early (`| head`) shows up as a failed
+    // write, which the command line ends quietly on, not as a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    cli::FdOutput stdoutBuffer(1);
+    std::ostream out(&stdoutBuffer);
+    return cli::Run(Arguments(argc, argv), host, out, std::cerr);
 }
 
 }  // namespace app::qt

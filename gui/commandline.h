@@ -9,4 +9,9 @@ bool IsCommandLine(int argc, char* argv[]);
 // Runs the command without a display; returns the exit status.
 int RunCommandLine(int argc, char* argv[]);
 
+// True, after one line on standard error (in the language of LANG), when the
+// window has nowhere to show: no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM
+// on X11 and Wayland systems. Qt's own plugin would abort instead.
+bool RefuseWithoutDisplay();
+
 }  // namespace app::qt

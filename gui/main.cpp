@@ -22,6 +22,8 @@ int main(int argc, char* argv[])
         return app::qt::RunCommandLine(argc, argv);
     // Else at most one argument: a case to open, e.g. double-clicked.
     const std::optional<std::string> caseFile = argc == 2 ? std::optional<std::string>(argv[1]) : std::nullopt;
+    if (app::qt::RefuseWithoutDisplay())
+        return 1;
 
     QApplication application(argc, argv);
     // The name only: a display name would be appended to every window title.

@@ -63,39 +63,33 @@ protected:
     support::ScratchDir dir_;
 };
 
-TEST_F(Commands, CsvReadsWithTheLocaleAndWritesResultsWithAPoint)
+// Inputs read with the locale's separator and written with "."; a failed
+// case keeps no result, not even the file's stale ones.
+TEST_F(Commands, CsvReadsWithTheLocaleAndWritesNumbersWithAPoint)
 {
     const Outcome o = Tervol({"rate", "--format", "csv", P("start.tvl"), P("glycol.tvl"), P("order.tvl"),
                               P("letters.tvl"), P("missing.tvl")});
     EXPECT_EQ(o.status, 1);
-    const std::string empty30(30, ',');
+    const std::string order = "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
+                              "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ";
     EXPECT_EQ(o.out,
-              "file,status,Primery,Sekundery,EQ_nom,Etpe_nom,Etpa_nom,Etse_nom,Etsa_nom,EPp_nom,EPs_nom,EAOp_nom,"
-              "EAOs_nom,EV_p_nom,EV_s_nom,Em_nom,EUA_nom,primery1,Sekundery1,EQ,Etpe,Etse,Etsa,Etpa_beregn,EAOp,EAOs,"
-              "EP_p,EP_s,EV_p,EV_s,Em,EUA\r\n" +
+              "file,status,warnings,Primery,Sekundery,EQ_nom,Etpe_nom,Etpa_nom,Etse_nom,Etsa_nom,EPp_nom,EPs_nom,"
+              "EAOp_nom,EAOs_nom,EV_p_nom,EV_s_nom,Em_nom,EUA_nom,primery1,Sekundery1,EQ,Etpe,Etse,Etsa,Etpa_beregn,"
+              "EAOp,EAOs,EP_p,EP_s,EV_p,EV_s,Em,EUA\r\n" +
                   P("start.tvl") +
-                  ",ok,Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,"
+                  ",ok,,Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,"
                   "Vand,Vand,55,73,63,30,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n" +
                   P("glycol.tvl") +
-                  ",ok,Glykol,Glykol,55,70,40,65,35,1,1,30.0,30.0,1.752,1.756,5.00,11.00,"
+                  ",ok,,Glykol,Glykol,55,70,40,65,35,1,1,30.0,30.0,1.752,1.756,5.00,11.00,"
                   "Glykol,Glykol,55,73,63,30,33.0,40.0,33.0,0.563,0.829,1.314,1.599,5.79,9.49\r\n" +
-                  // The nominal results are the run's; the actual ones stay as the file has them.
-                  P("order.tvl") +
-                  ",Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
-                  "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ,"
-                  "Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,Vand,Vand,55,50,60,70,"
-                  "\"a\"\"\\\t\x01\",\"40,0\",\"33,0\",\"0,560\",\"0,824\",\"1,199\",\"1,451\",\"5,78\",\"9,52\"\r\n" +
+                  P("order.tvl") + "," + order + ",,Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,55,50,60,70,,,,,,,,,\r\n" +
                   P("letters.tvl") +
-                  ",'5x5' is not a valid floating point value.,"
-                  "Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.602,1.599,5.00,11.00,Vand,Vand,5x5,73,63,30,"
-                  "\"33,0\",\"40,0\",\"33,0\",\"0,560\",\"0,824\",\"1,199\",\"1,451\",\"5,78\",\"9,52\"\r\n" +
-                  P("missing.tvl") + ",File not found." + empty30 + "\r\n");
-    EXPECT_EQ(o.err, "tervol: " + P("order.tvl") +
-                         ": Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
-                         "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] \n"
-                         "tervol: " +
-                         P("letters.tvl") + ": '5x5' is not a valid floating point value.\ntervol: " +
-                         P("missing.tvl") + ": File not found.\n");
+                  ",'5x5' is not a valid floating point value.,,"
+                  "Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,5x5,73,63,30,,,,,,,,,\r\n" +
+                  P("missing.tvl") + ",File not found." + std::string(31, ',') + "\r\n");
+    EXPECT_EQ(o.err, "tervol: " + P("order.tvl") + ": " + order + "\ntervol: " + P("letters.tvl") +
+                         ": '5x5' is not a valid floating point value.\ntervol: " + P("missing.tvl") +
+                         ": File not found.\n");
 }
 
 // A path as a JSON string holds it: Windows' backslashes doubled.
@@ -107,31 +101,35 @@ std::string JsonPath(const std::string& path)
     return out;
 }
 
-TEST_F(Commands, JsonInEnglish)
+const std::string kUnits =
+    "{\"units\": {\"EQ_nom\":\"kW\",\"Etpe_nom\":\"°C\",\"Etpa_nom\":\"°C\",\"Etse_nom\":\"°C\",\"Etsa_nom\":\"°C\","
+    "\"EPp_nom\":\"bar\",\"EPs_nom\":\"bar\",\"EAOp_nom\":\"°C\",\"EAOs_nom\":\"°C\",\"EV_p_nom\":\"m3/h\","
+    "\"EV_s_nom\":\"m3/h\",\"Em_nom\":\"°C\",\"EUA_nom\":\"kW/°C\",\"EQ\":\"kW\",\"Etpe\":\"°C\",\"Etse\":\"°C\","
+    "\"Etsa\":\"°C\",\"Etpa_beregn\":\"°C\",\"EAOp\":\"°C\",\"EAOs\":\"°C\",\"EP_p\":\"bar\",\"EP_s\":\"bar\","
+    "\"EV_p\":\"m3/h\",\"EV_s\":\"m3/h\",\"Em\":\"°C\",\"EUA\":\"kW/°C\"}, \"cases\": [\n";
+
+TEST_F(Commands, JsonNumbersNullsAndUnitsInEnglish)
 {
     const Outcome o = Tervol({"rate", P("start.tvl"), "--lang=en", P("order.tvl"), "--format", "json"});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.out,
-              "[\n  {\"file\": \"" + JsonPath(P("start.tvl")) +
-                  "\", \"status\": \"ok\", \"messages\": [], \"fields\": {\"Primery\": \"Vand\", \"Sekundery\": "
-                  "\"Vand\", \"EQ_nom\": \"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", \"Etse_nom\": \"65\", "
-                  "\"Etsa_nom\": \"35\", \"EPp_nom\": \"1\", \"EPs_nom\": \"1\", \"EAOp_nom\": \"30.0\", \"EAOs_nom\": "
-                  "\"30.0\", \"EV_p_nom\": \"1.602\", \"EV_s_nom\": \"1.599\", \"Em_nom\": \"5.00\", \"EUA_nom\": "
-                  "\"11.00\", \"primery1\": \"Vand\", \"Sekundery1\": \"Vand\", \"EQ\": \"55\", \"Etpe\": \"73\", "
-                  "\"Etse\": \"63\", \"Etsa\": \"30\", \"Etpa_beregn\": \"33.0\", \"EAOp\": \"40.0\", \"EAOs\": "
-                  "\"33.0\", \"EP_p\": \"0.560\", \"EP_s\": \"0.824\", \"EV_p\": \"1.199\", \"EV_s\": \"1.451\", "
-                  "\"Em\": \"5.78\", \"EUA\": \"9.52\"}},\n  {\"file\": \"" +
+              kUnits + "  {\"file\":\"" + JsonPath(P("start.tvl")) +
+                  "\",\"status\":\"ok\",\"messages\":[],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\","
+                  "\"Sekundery\":\"Vand\",\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,"
+                  "\"Etsa_nom\":35.0,\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":30.0,\"EAOs_nom\":30.0,"
+                  "\"EV_p_nom\":1.602,\"EV_s_nom\":1.599,\"Em_nom\":5.0,\"EUA_nom\":11.0,\"primery1\":\"Vand\","
+                  "\"Sekundery1\":\"Vand\",\"EQ\":55.0,\"Etpe\":73.0,\"Etse\":63.0,\"Etsa\":30.0,\"Etpa_beregn\":33.0,"
+                  "\"EAOp\":40.0,\"EAOs\":33.0,\"EP_p\":0.56,\"EP_s\":0.824,\"EV_p\":1.199,\"EV_s\":1.451,\"Em\":5.78,"
+                  "\"EUA\":9.52}},\n  {\"file\":\"" +
                   JsonPath(P("order.tvl")) +
-                  "\", \"status\": \"failed\", \"messages\": [\"Primary inlet temperature °C must be greater than "
-                  "Secondary outlet temperature °C\", \"Secondary outlet temperature °C must be greater than Secondary "
-                  "inlet temperature °C\"], \"fields\": {\"Primery\": \"Vand\", \"Sekundery\": \"Vand\", \"EQ_nom\": "
-                  "\"55\", \"Etpe_nom\": \"70\", \"Etpa_nom\": \"40\", \"Etse_nom\": \"65\", \"Etsa_nom\": \"35\", "
-                  "\"EPp_nom\": \"1\", \"EPs_nom\": \"1\", \"EAOp_nom\": \"30.0\", \"EAOs_nom\": \"30.0\", "
-                  "\"EV_p_nom\": \"1.602\", \"EV_s_nom\": \"1.599\", \"Em_nom\": \"5.00\", \"EUA_nom\": \"11.00\", "
-                  "\"primery1\": \"Vand\", \"Sekundery1\": \"Vand\", \"EQ\": \"55\", \"Etpe\": \"50\", \"Etse\": "
-                  "\"60\", \"Etsa\": \"70\", \"Etpa_beregn\": \"a\\\"\\\\\\t\\u0001\", \"EAOp\": \"40,0\", \"EAOs\": "
-                  "\"33,0\", \"EP_p\": \"0,560\", \"EP_s\": \"0,824\", \"EV_p\": \"1,199\", \"EV_s\": \"1,451\", "
-                  "\"Em\": \"5,78\", \"EUA\": \"9,52\"}}\n]\n");
+                  "\",\"status\":\"failed\",\"messages\":[\"Primary inlet temperature °C must be greater than "
+                  "Secondary outlet temperature °C\",\"Secondary outlet temperature °C must be greater than Secondary "
+                  "inlet temperature °C\"],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\",\"Sekundery\":\"Vand\","
+                  "\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,\"Etsa_nom\":35.0,"
+                  "\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":null,\"EAOs_nom\":null,\"EV_p_nom\":null,"
+                  "\"EV_s_nom\":null,\"Em_nom\":null,\"EUA_nom\":null,\"primery1\":\"Vand\",\"Sekundery1\":\"Vand\","
+                  "\"EQ\":55.0,\"Etpe\":50.0,\"Etse\":60.0,\"Etsa\":70.0,\"Etpa_beregn\":null,\"EAOp\":null,"
+                  "\"EAOs\":null,\"EP_p\":null,\"EP_s\":null,\"EV_p\":null,\"EV_s\":null,\"Em\":null,\"EUA\":null}}\n]}\n");
     EXPECT_EQ(o.err, "tervol: " + P("order.tvl") +
                          ": Primary inlet temperature °C must be greater than Secondary outlet temperature °C | "
                          "Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n");
@@ -166,7 +164,12 @@ TEST_F(Commands, TableAsOnTheReportInTheLocalesForm)
 TEST_F(Commands, EnglishTableCaptions)
 {
     const Outcome o = Tervol({"rate", "--lang", "en", P("order.tvl")});
-    EXPECT_NE(o.out.find("  UA overall heat transfer coefficient  11,00    9,52    kW/°C\n"
+    // A failed case shows its inputs and no result.
+    EXPECT_NE(o.out.find("  Primary outlet temperature            40               °C\n"
+                         "  Secondary outlet temperature          65       60      °C\n"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.out.find("  UA overall heat transfer coefficient                   kW/°C\n"
                          "  ! Primary inlet temperature °C must be greater than Secondary outlet temperature °C\n"
                          "  ! Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n"),
               std::string::npos)
@@ -180,7 +183,7 @@ TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
     dir_.Write("big.tvl", Case({{3, "550000"}}));
     const std::pair<const char*, const char*> rows[] = {
         {"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
-        {"json", "\"EV_p_nom\": \"16017.961\", \"EV_s_nom\": \"15986.618\""},
+        {"json", "\"EV_p_nom\":16017.961,\"EV_s_nom\":15986.618"},
         {"table", "16.017,961"}};
     for (const auto& [format, expected] : rows)
         EXPECT_NE(Tervol({"rate", "--format", format, P("big.tvl")}).out.find(expected), std::string::npos) << format;
@@ -190,7 +193,7 @@ TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 // program's test writes; here the writer fails.
 TEST_F(Commands, ReportThatCannotBeWrittenFails)
 {
-    const cli::Host failing{kDanish, [](const report::Tquickrptpage&, const std::string&) { return false; }};
+    const cli::Host failing{kDanish, [](const report::Tquickrptpage&, const std::string&) { throw std::runtime_error("x"); }};
     const Outcome o = Tervol({"report", P("start.tvl"), "-o", P("c.pdf")}, failing);
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "tervol: " + P("c.pdf") + ": filen kan ikke skrives\n");

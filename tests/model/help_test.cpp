@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -63,9 +65,97 @@ TEST(HelpIndex, ParsingTakesWindowsLineEndsAndRefusesALineWithoutTarget)
 std::string Plain(std::string html)
 {
     html = std::regex_replace(html, std::regex("\\s+"), " ");
-    for (const auto& [entity, c] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
+    // The word joiners that hold a unit together are invisible.
+    for (const auto& [entity, c] : {std::pair{"&nbsp;", " "}, {"\u2060", ""}, {"&lt;", "<"}, {"&gt;", ">"},
+                                    {"&quot;", "\""}, {"&amp;", "&"}})
         html = std::regex_replace(html, std::regex(entity), c);
     return html;
+}
+
+std::string Page(const std::string& page) { return support::ReadFile(fs::path(TERVOL_HELP_DIR) / page); }
+
+// Statements that were once wrong: what stands there now, and what no longer does.
+TEST(HelpContent, CorrectedStatementsInBothLanguages)
+{
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"en/ua.html", "transfers 55 kW in both states, yet its actual UA is 9.52 kW/K against 11.00 kW/K nominal",
+         "smaller load gives"},
+        {"da/ua.html", "overfører 55 kW i begge tilstande, men dets aktuelle UA er 9,52 kW/K mod 11,00 kW/K nominelt",
+         "Mindre last giver"},
+        {"en/partload.html", "The Part load button (below the two flags)", "below Help"},
+        {"da/partload.html", "Knappen Dellast (under de to flag)", "under Hjælp"},
+        {"en/heat.html", "about 10–20 kW for a detached-house substation, a few hundred kW for an apartment block",
+         "20–200"},
+        {"da/heat.html", "omkring 10–20 kW for en fjernvarmeunit til et parcelhus, nogle hundrede kW for en etageejendom",
+         "20–200"},
+        {"en/keyboard.html",
+         "with a Danish locale “1.500” gives “1500”, which is 1500; with an English locale “0,25” gives “025”",
+         "is taken as the separator"},
+        {"da/keyboard.html",
+         "Med danske landeindstillinger giver »1.500« derfor »1500«, altså 1500; med engelske landeindstillinger giver "
+         "»0,25« derfor »025«",
+         "tages som decimaltegnet"},
+        {"da/actual.html", "Grænse for primært fremløb (mediet i den aktuelle primære medieliste)", "primær flow)"},
+    };
+    for (const auto& [page, present, gone] : cases) {
+        const std::string text = Plain(std::regex_replace(Page(page), std::regex("<[^>]*>"), ""));
+        EXPECT_NE(text.find(present), std::string::npos) << page << ": " << present;
+        EXPECT_EQ(text.find(gone), std::string::npos) << page << ": " << gone;
+    }
+}
+
+// One word for one thing in the Danish help and the Danish usage text.
+TEST(HelpContent, OneDanishTermPerThing)
+{
+    std::string all(lang::kDanishTexts.cli.usage);
+    for (const auto& entry : fs::directory_iterator(fs::path(TERVOL_HELP_DIR) / "da"))
+        all += Plain(support::ReadFile(entry.path()));
+    for (char& c : all)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* used : {"tusindtalsseparator", "landeindstilling", "slutstatus", "inddatastørrelse"})
+        EXPECT_NE(all.find(used), std::string::npos) << used;
+    for (const char* avoided : {"tusindtalsskilletegn", "landestandard", "returkode", "indtastning varieret",
+                                "aktuel primær flow", "aktuel sekundær flow"})
+        EXPECT_EQ(all.find(avoided), std::string::npos) << avoided;
+}
+
+// The English pages call the heat a heat load; "heat" stands alone only in
+// the row caption "Transferred heat (kW)" and in "specific heat".
+TEST(HelpContent, TheHeatIsAHeatLoadInEnglish)
+{
+    const std::regex bare("\\b[Hh]eat\\b(?![- ](load|capacity|transfer|exchanger|demand|loss|giving|receiving))");
+    for (const auto& entry : fs::directory_iterator(fs::path(TERVOL_HELP_DIR) / "en")) {
+        if (entry.path().extension() != ".html")
+            continue;
+        std::string text = support::ReadFile(entry.path());
+        text = text.substr(text.find("<body>"));
+        text = Plain(std::regex_replace(text, std::regex("<[^>]*>"), ""));
+        text = std::regex_replace(text, std::regex("Transferred heat \\(kW\\)|specific heat"), "");
+        std::smatch m;
+        EXPECT_FALSE(std::regex_search(text, m, bare)) << entry.path().filename() << ": …" << m.prefix().str().substr(
+            m.prefix().length() > 40 ? m.prefix().length() - 40 : 0) << m.str();
+    }
+}
+
+// A unit with a slash never breaks at it: a word joiner on both sides. Only
+// the English caption of UA, quoted as the window shows it, keeps its plain slash.
+TEST(HelpContent, UnitsHoldTogetherAtTheirSlash)
+{
+    const std::regex unit("(J/\\(kg·K\\)|W/\\(m·K\\)|m³/h|m³/s|kW/K|kg/m³|m²/s|\\bW/K)");
+    int joined = 0;
+    for (const char* language : {"da", "en"})
+        for (const auto& entry : fs::directory_iterator(fs::path(TERVOL_HELP_DIR) / language)) {
+            if (entry.path().extension() != ".html")
+                continue;
+            std::string body = support::ReadFile(entry.path());
+            body = std::regex_replace(body.substr(body.find("<body>")), std::regex("coefficient \\(kW/K\\)"), "");
+            std::smatch m;
+            EXPECT_FALSE(std::regex_search(body, m, unit)) << entry.path() << ": " << m.str();
+            for (size_t at = body.find("m³\u2060/\u2060h"); at != std::string::npos;
+                 at = body.find("m³\u2060/\u2060h", at + 1))
+                ++joined;
+        }
+    EXPECT_EQ(joined, 40);
 }
 
 class HelpPages : public ::testing::TestWithParam<const lang::Texts*> {

@@ -8,6 +8,7 @@
 #include "gui/localeformat.h"
 #include "gui/qtplatform.h"
 #include "gui/style.h"
+#include "gui/translations.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -157,6 +158,7 @@ void MainWindow::Sync()
         if (const QString text = FromModel(form_.ButtonCaption(b.button)); c_.buttons[Index(b.button)]->text() != text)
             c_.buttons[Index(b.button)]->setText(text);
     platform_.SetHelpLanguage(form_.Language());
+    FollowLanguage(form_.Language());
 }
 
 void MainWindow::SyncList(Field field, QComboBox& box)

@@ -1,12 +1,23 @@
 // The output writers and the text safety they rest on, byte for byte.
 #include "cli/cells.h"
+#include "cli/cli.h"
+#include "cli/fd_output.h"
 #include "cli/output.h"
 #include "study/safe_text.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#ifndef _WIN32
+#include <csignal>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -100,5 +111,33 @@ TEST(Cells, NumbersInPointFormFromEitherLocale)
     EXPECT_EQ(cli::ResultCell("0.1", 0.1 + 0.2, c, cli::Precision::Full).text, "0.30000000000000004");
     EXPECT_EQ(cli::ResultCell("", 1.0, c, cli::Precision::Full).kind, Cell::Kind::Empty);
 }
+
+#ifndef _WIN32
+// Standard output that fails: a full device and a closed descriptor are
+// reported in the chosen language; a reader gone from the pipe ends quietly.
+TEST(StandardOutput, FailedWritesEndTheCommandWithStatusOne)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    close(pipeEnds[0]);
+    const int closed = 900;  // no descriptor this test program opens
+    const std::tuple<int, std::vector<std::string>, int, std::string> rows[] = {
+        {open("/dev/full", O_WRONLY), {"--version"}, ENOSPC, "tervol: kan ikke skrive til standard output\n"},
+        {open("/dev/full", O_WRONLY), {"rate", "--lang", "en", "--format", "csv", "x.tvl"}, ENOSPC,
+         "tervol: x.tvl: File not found.\ntervol: cannot write to standard output\n"},
+        {closed, {"--help"}, EBADF, "tervol: kan ikke skrive til standard output\n"},
+        {pipeEnds[1], {"--help"}, EPIPE, ""},
+    };
+    for (const auto& [fd, args, error, message] : rows) {
+        cli::FdOutput buffer(fd);
+        std::ostream out(&buffer);
+        std::ostringstream err;
+        EXPECT_EQ(cli::Run(args, {}, out, err), 1) << args.front();
+        EXPECT_EQ(buffer.error(), error) << args.front();
+        EXPECT_EQ(err.str(), message);
+    }
+}
+#endif
 
 }  // namespace

@@ -318,7 +318,7 @@ void StudyWindow::SaveCsvAs()
 {
     const study::Captions& c = study::CaptionsFor(form_.Language());
     const QString path = QFileDialog::getSaveFileName(this, Q(c.saveTitle), QStringLiteral("dellast.csv"),
-                                                      Q(c.csvFilter), nullptr, QFileDialog::DontUseNativeDialog);
+                                                      Q(c.saveFilter), nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty())
         SaveCsv(path);
 }

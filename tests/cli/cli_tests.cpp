@@ -74,8 +74,9 @@ TEST_F(Commands, CsvReadsWithTheLocaleAndWritesNumbersWithAPoint)
     const Outcome o = Tervol({"rate", "--format", "csv", P("start.tvl"), P("glycol.tvl"), P("order.tvl"),
                               P("letters.tvl"), P("missing.tvl")});
     EXPECT_EQ(o.status, 1);
-    const std::string order = "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
-                              "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ";
+    const std::string order =
+        "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
+        "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ";
     EXPECT_EQ(o.out,
               "file,status,warnings,Primery,Sekundery,EQ_nom,Etpe_nom,Etpa_nom,Etse_nom,Etsa_nom,EPp_nom,EPs_nom,"
               "EAOp_nom,EAOs_nom,EV_p_nom,EV_s_nom,Em_nom,EUA_nom,primery1,Sekundery1,EQ,Etpe,Etse,Etsa,Etpa_beregn,"
@@ -86,8 +87,8 @@ TEST_F(Commands, CsvReadsWithTheLocaleAndWritesNumbersWithAPoint)
                   P("glycol.tvl") +
                   ",ok,,Glykol,Glykol,55,70,40,65,35,1,1,30.0,30.0,1.752,1.756,5.00,11.00,"
                   "Glykol,Glykol,55,73,63,30,33.0,40.0,33.0,0.563,0.829,1.314,1.599,5.79,9.49\r\n" +
-                  P("order.tvl") + "," + order + ",,Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,55,50,60,70,,,,,,,,,\r\n" +
-                  P("letters.tvl") +
+                  P("order.tvl") + "," + order +
+                  ",,Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,55,50,60,70,,,,,,,,,\r\n" + P("letters.tvl") +
                   ",'5x5' is not a valid floating point value.,,"
                   "Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,5x5,73,63,30,,,,,,,,,\r\n" +
                   P("missing.tvl") + ",File not found." + std::string(31, ',') + "\r\n");
@@ -116,24 +117,25 @@ TEST_F(Commands, JsonNumbersNullsAndUnitsInEnglish)
 {
     const Outcome o = Tervol({"rate", P("start.tvl"), "--lang=en", P("order.tvl"), "--format", "json"});
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.out,
-              kUnits + "  {\"file\":\"" + JsonPath(P("start.tvl")) +
-                  "\",\"status\":\"ok\",\"messages\":[],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\","
-                  "\"Sekundery\":\"Vand\",\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,"
-                  "\"Etsa_nom\":35.0,\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":30.0,\"EAOs_nom\":30.0,"
-                  "\"EV_p_nom\":1.602,\"EV_s_nom\":1.599,\"Em_nom\":5.0,\"EUA_nom\":11.0,\"primery1\":\"Vand\","
-                  "\"Sekundery1\":\"Vand\",\"EQ\":55.0,\"Etpe\":73.0,\"Etse\":63.0,\"Etsa\":30.0,\"Etpa_beregn\":33.0,"
-                  "\"EAOp\":40.0,\"EAOs\":33.0,\"EP_p\":0.56,\"EP_s\":0.824,\"EV_p\":1.199,\"EV_s\":1.451,\"Em\":5.78,"
-                  "\"EUA\":9.52}},\n  {\"file\":\"" +
-                  JsonPath(P("order.tvl")) +
-                  "\",\"status\":\"failed\",\"messages\":[\"Primary inlet temperature °C must be greater than "
-                  "Secondary outlet temperature °C\",\"Secondary outlet temperature °C must be greater than Secondary "
-                  "inlet temperature °C\"],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\",\"Sekundery\":\"Vand\","
-                  "\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,\"Etsa_nom\":35.0,"
-                  "\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":null,\"EAOs_nom\":null,\"EV_p_nom\":null,"
-                  "\"EV_s_nom\":null,\"Em_nom\":null,\"EUA_nom\":null,\"primery1\":\"Vand\",\"Sekundery1\":\"Vand\","
-                  "\"EQ\":55.0,\"Etpe\":50.0,\"Etse\":60.0,\"Etsa\":70.0,\"Etpa_beregn\":null,\"EAOp\":null,"
-                  "\"EAOs\":null,\"EP_p\":null,\"EP_s\":null,\"EV_p\":null,\"EV_s\":null,\"Em\":null,\"EUA\":null}}\n]}\n");
+    EXPECT_EQ(
+        o.out,
+        kUnits + "  {\"file\":\"" + JsonPath(P("start.tvl")) +
+            "\",\"status\":\"ok\",\"messages\":[],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\","
+            "\"Sekundery\":\"Vand\",\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,"
+            "\"Etsa_nom\":35.0,\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":30.0,\"EAOs_nom\":30.0,"
+            "\"EV_p_nom\":1.602,\"EV_s_nom\":1.599,\"Em_nom\":5.0,\"EUA_nom\":11.0,\"primery1\":\"Vand\","
+            "\"Sekundery1\":\"Vand\",\"EQ\":55.0,\"Etpe\":73.0,\"Etse\":63.0,\"Etsa\":30.0,\"Etpa_beregn\":33.0,"
+            "\"EAOp\":40.0,\"EAOs\":33.0,\"EP_p\":0.56,\"EP_s\":0.824,\"EV_p\":1.199,\"EV_s\":1.451,\"Em\":5.78,"
+            "\"EUA\":9.52}},\n  {\"file\":\"" +
+            JsonPath(P("order.tvl")) +
+            "\",\"status\":\"failed\",\"messages\":[\"Primary inlet temperature °C must be greater than "
+            "Secondary outlet temperature °C\",\"Secondary outlet temperature °C must be greater than Secondary "
+            "inlet temperature °C\"],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\",\"Sekundery\":\"Vand\","
+            "\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,\"Etsa_nom\":35.0,"
+            "\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":null,\"EAOs_nom\":null,\"EV_p_nom\":null,"
+            "\"EV_s_nom\":null,\"Em_nom\":null,\"EUA_nom\":null,\"primery1\":\"Vand\",\"Sekundery1\":\"Vand\","
+            "\"EQ\":55.0,\"Etpe\":50.0,\"Etse\":60.0,\"Etsa\":70.0,\"Etpa_beregn\":null,\"EAOp\":null,"
+            "\"EAOs\":null,\"EP_p\":null,\"EP_s\":null,\"EV_p\":null,\"EV_s\":null,\"Em\":null,\"EUA\":null}}\n]}\n");
     EXPECT_EQ(o.err, "tervol: " + P("order.tvl") +
                          ": Primary inlet temperature °C must be greater than Secondary outlet temperature °C | "
                          "Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n");
@@ -185,10 +187,9 @@ TEST_F(Commands, EnglishTableCaptions)
 TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 {
     dir_.Write("big.tvl", Case({{3, "550000"}}));
-    const std::pair<const char*, const char*> rows[] = {
-        {"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
-        {"json", "\"EV_p_nom\":16017.961,\"EV_s_nom\":15986.618"},
-        {"table", "16.017,961"}};
+    const std::pair<const char*, const char*> rows[] = {{"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
+                                                        {"json", "\"EV_p_nom\":16017.961,\"EV_s_nom\":15986.618"},
+                                                        {"table", "16.017,961"}};
     for (const auto& [format, expected] : rows)
         EXPECT_NE(Tervol({"rate", "--format", format, P("big.tvl")}).out.find(expected), std::string::npos) << format;
 }
@@ -197,7 +198,8 @@ TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 // program's test writes; here the writer fails.
 TEST_F(Commands, ReportThatCannotBeWrittenFails)
 {
-    const cli::Host failing{kDanish, [](const report::Tquickrptpage&, const std::string&) { throw std::runtime_error("x"); }};
+    const cli::Host failing{kDanish,
+                            [](const report::Tquickrptpage&, const std::string&) { throw std::runtime_error("x"); }};
     const Outcome o = Tervol({"report", P("start.tvl"), "-o", P("c.pdf")}, failing);
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "tervol: " + P("c.pdf") + ": filen kan ikke skrives\n");
@@ -315,13 +317,16 @@ TEST_F(Hostile, UnknownMediumTextIsWarnedAbout)
             << o.out;
     }
     dir_.Write("tab.tvl", CaseWith(17, "\tVand"));
-    EXPECT_EQ(Tervol({"rate", "--format", "json", "--lang", "en", P("tab.tvl")}).err,
-              "tervol: " + P("tab.tvl") + ": Sekundery1 '\\x09Vand' is not a known medium; computed as the glycol mixture\n");
+    EXPECT_EQ(
+        Tervol({"rate", "--format", "json", "--lang", "en", P("tab.tvl")}).err,
+        "tervol: " + P("tab.tvl") + ": Sekundery1 '\\x09Vand' is not a known medium; computed as the glycol mixture\n");
 }
 
 TEST_F(Hostile, UnreadableCasesNameTheirCause)
 {
-    dir_.Write("nul.tvl", CaseWith(18, std::string("5.\0" "5", 4)));
+    dir_.Write("nul.tvl", CaseWith(18, std::string("5.\0"
+                                                   "5",
+                                                   4)));
     dir_.Write("big.tvl", std::string(1024 * 1024 + 1, 'x'));
     const std::tuple<const char*, const char*, std::string> rows[] = {
         {"nul.tvl", "da", "'5.\\x005' is not a valid floating point value."},
@@ -376,8 +381,8 @@ TEST_F(Hostile, StudyOutputsAreTheSameInADecimalCommaLocaleAndInC)
         EXPECT_EQ(danish.status, 0);
         EXPECT_EQ(danish.out, plain.out);
     }
-    EXPECT_NE(Tervol({"study", P("start.tvl"), "--format", "csv"}, c).out.find(
-                  "\r\n55,ok,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n"),
+    EXPECT_NE(Tervol({"study", P("start.tvl"), "--format", "csv"}, c)
+                  .out.find("\r\n55,ok,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n"),
               std::string::npos);
     EXPECT_NE(Tervol({"study", P("start.tvl"), "--format", "json"}, c)
                   .out.find("{\"EQ\":55.0,\"status\":\"ok\",\"messages\":[],\"results\":{\"Etpa_beregn\":33.0,"
@@ -401,7 +406,8 @@ TEST_F(Hostile, HugeRangesAndRepeatedOptions)
         {{"report", "a", "-o", "x.pdf", "--output", "y.pdf"},
          "--output is given more than once",
          "--output er angivet mere end én gang"},
-        {{"reprot", "c.tvl"}, "unknown command 'reprot'; did you mean 'report'?",
+        {{"reprot", "c.tvl"},
+         "unknown command 'reprot'; did you mean 'report'?",
          "ukendt kommando 'reprot'; mente du 'report'?"},
         {{"help"}, "unknown command 'help'; did you mean '--help'?", "ukendt kommando 'help'; mente du '--help'?"},
     };

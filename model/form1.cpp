@@ -338,6 +338,7 @@ void TForm1::LoadCaseFile(const std::string& path)
 }
 
 void TForm1::BitBtnDellastClick() { platform_->ShowPartLoadStudy(); }
+void TForm1::BitBtnSeasonClick() { platform_->ShowHeatingSeason(); }
 
 void TForm1::KeyPress(Field input, char32_t& key) const
 {

@@ -19,9 +19,10 @@ run() {
 printf '%s\r\n' Vand Vand 55,5 70 40 65 35 1 1 30,0 30,0 1,602 1,599 5,00 11,00 \
     Vand Vand 55,5 73 63 30 33,0 40,0 33,0 0,560 0,824 1,199 1,451 5,78 9,52 >"$dir/komma.tvl"
 
-# The locale's decimal separator reaches the calculation, as in the window.
+# The locale's decimal separator reaches the calculation, as in the window;
+# the CSV writes every number with ".".
 run da_DK.UTF-8 rate --format csv "$dir/komma.tvl"
-[[ $status == 0 && $(tail -n1 "$dir/out") == "$dir/komma.tvl,ok,Vand,Vand,\"55,5\",70,40,65,35,1,1,30.0,30.0,1.616,1.613,5.00,11.10,Vand,Vand,\"55,5\",73,63,30,33.0,40.0,33.0,0.560,0.824,1.210,1.465,5.78,9.60"$'\r' ]] ||
+[[ $status == 0 && $(tail -n1 "$dir/out") == "$dir/komma.tvl,ok,,Vand,Vand,55.5,70,40,65,35,1,1,30.0,30.0,1.616,1.613,5.00,11.10,Vand,Vand,55.5,73,63,30,33.0,40.0,33.0,0.560,0.824,1.210,1.465,5.78,9.60"$'\r' ]] ||
     fail "rate in da_DK: $status $(cat "$dir/out" "$dir/err")"
 [[ ! -s $dir/err ]] || fail "rate wrote diagnostics for a computed case: $(<"$dir/err")"
 run C rate --format csv "$dir/komma.tvl"

@@ -59,7 +59,7 @@ TEST_F(WindowTest, TabOrderOfEveryControl)
         "primery1",      "Sekundery1",   "EQ",         "Etpe",          "Etsa",      "Etse",     "BitBtn1",
         "BitBtn2",       "BitBtn3",      "BitBtn4",    "Primery",       "Sekundery", "EQ_nom",   "Etpe_nom",
         "Etpa_nom",      "Etsa_nom",     "Etse_nom",   "EPp_nom",       "EPs_nom",   "BitBtnDK", "BitBtnUK",
-        "BitBtnHentSag", "BitBtnGemSom", "BitBtnHelp", "BitBtnDellast", "primery1",
+        "BitBtnHentSag", "BitBtnGemSom", "BitBtnHelp", "BitBtnDellast", "BitBtnSeason", "primery1",
     };
     QWidget* first = window->findChild<QWidget*>("primery1");
     first->setFocus();

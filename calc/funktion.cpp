@@ -57,10 +57,6 @@ void FilterNumericKey(char32_t& key, std::string_view text, std::string_view dec
 {
     constexpr char32_t kBackspace = 8;
     const char32_t separator = calc::FirstCodePoint(decimalSeparator);
-    // The other usual mark is meant as the separator by someone used to a
-    // keyboard of another country; dropped, it would multiply the number.
-    if ((key == U'.' || key == U',') && key != separator)
-        key = separator;
     const bool accepted = key == kBackspace || (key >= U'0' && key <= U'9') || key == separator;
     if (!accepted) {
         key = 0;

@@ -41,9 +41,9 @@ bool CheckGreater(const std::string& firstText, const std::string& firstName, co
                   const std::string& secondName, const calc::Environment& env);
 
 // Lets backspace, the digits and one decimal separator through; sets any
-// other key to 0. A "." or "," that is not the separator becomes the
-// separator, under the same one-separator rule. `text` is the field's whole
-// text before the keystroke.
+// other key to 0, the other mark of "." and "," too: there it groups
+// thousands, so "1.500" typed in a Danish field is 1500. `text` is the
+// field's whole text before the keystroke.
 void FilterNumericKey(char32_t& key, std::string_view text, std::string_view decimalSeparator);
 
 }  // namespace funktion

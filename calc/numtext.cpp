@@ -11,8 +11,21 @@
 
 namespace calc {
 
+namespace {
+
+// A NUL would end the message where what() is read as a C string.
+std::string NulShown(const std::string& text)
+{
+    std::string shown;
+    for (char c : text)
+        shown += c == '\0' ? std::string("\\x00") : std::string(1, c);
+    return shown;
+}
+
+}  // namespace
+
 ConversionError::ConversionError(const std::string& text)
-    : std::runtime_error("'" + text + "' is not a valid floating point value")
+    : std::runtime_error("'" + NulShown(text) + "' is not a valid floating point value")
 {
 }
 

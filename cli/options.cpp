@@ -159,6 +159,60 @@ void CheckSeasonOptions(const SeasonOptions& s)
 
 }  // namespace
 
+namespace {
+
+// The command the first argument names; a mistyped one is a usage error that
+// suggests the nearest.
+Command CommandNamed(const std::string& first)
+{
+    if (first == "rate")
+        return Command::Rate;
+    if (first == "study")
+        return Command::Study;
+    if (first == "report")
+        return Command::Report;
+    if (first == "season")
+        return Command::Season;
+    if (first.starts_with("-"))
+        throw UsageError(&lang::CliTexts::unknownOption, {Quoted(first)});
+    if (const auto nearest = NearestCommand(first))
+        throw UsageError(&lang::CliTexts::didYouMean, {Quoted(first), *nearest});
+    throw UsageError(&lang::CliTexts::unknownCommand, {Quoted(first)});
+}
+
+// An option known, meant for this command and not given before.
+void CheckOption(std::string_view name, Command command, std::vector<std::string_view>& given)
+{
+    const auto* known =
+        std::find_if(std::begin(kOptions), std::end(kOptions), [&](const KnownOption& s) { return s.name == name; });
+    const bool seasonOption = SeasonOption(name) != nullptr;
+    if (known == std::end(kOptions) && !seasonOption)
+        throw UsageError(&lang::CliTexts::unknownOption, {Quoted(name)});
+    if (seasonOption ? command != Command::Season
+                     : std::find(known->commands.begin(), known->commands.end(), command) == known->commands.end())
+        throw UsageError(&lang::CliTexts::notForCommand, {name, CommandName(command)});
+    // "-o" and "--output" are one option.
+    const std::string_view canonical = name == "-o" ? "--output" : name;
+    if (std::find(given.begin(), given.end(), canonical) != given.end())
+        throw UsageError(&lang::CliTexts::repeatedOption, {name});
+    given.push_back(canonical);
+}
+
+// What a command needs beyond its options: its case files and its output.
+void CheckComplete(const Options& o)
+{
+    if (o.cases.empty())
+        throw UsageError(&lang::CliTexts::needsCaseFile, {CommandName(o.command)});
+    if (o.command != Command::Rate && o.cases.size() > 1)
+        throw UsageError(&lang::CliTexts::takesOneCaseFile, {CommandName(o.command)});
+    if (o.command == Command::Report && o.output.empty())
+        throw UsageError(&lang::CliTexts::reportNeedsOutput);
+    if (o.command == Command::Season)
+        CheckSeasonOptions(o.season);
+}
+
+}  // namespace
+
 Options ParseArguments(std::span<const std::string> args)
 {
     Options o;
@@ -173,20 +227,7 @@ Options ParseArguments(std::span<const std::string> args)
         o.command = Command::Version;
         return o;
     }
-    if (first == "rate")
-        o.command = Command::Rate;
-    else if (first == "study")
-        o.command = Command::Study;
-    else if (first == "report")
-        o.command = Command::Report;
-    else if (first == "season")
-        o.command = Command::Season;
-    else if (first.starts_with("-"))
-        throw UsageError(&lang::CliTexts::unknownOption, {Quoted(first)});
-    else if (const auto nearest = NearestCommand(first))
-        throw UsageError(&lang::CliTexts::didYouMean, {Quoted(first), *nearest});
-    else
-        throw UsageError(&lang::CliTexts::unknownCommand, {Quoted(first)});
+    o.command = CommandNamed(first);
 
     bool optionsEnded = false;
     std::vector<std::string_view> given;
@@ -206,20 +247,7 @@ Options ParseArguments(std::span<const std::string> args)
         }
         const size_t eq = arg.find('=');
         const std::string_view name = std::string_view(arg).substr(0, eq);
-        const auto* known = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                         [&](const KnownOption& s) { return s.name == name; });
-        const bool seasonOption = SeasonOption(name) != nullptr;
-        if (known == std::end(kOptions) && !seasonOption)
-            throw UsageError(&lang::CliTexts::unknownOption, {Quoted(name)});
-        if (seasonOption
-                ? o.command != Command::Season
-                : std::find(known->commands.begin(), known->commands.end(), o.command) == known->commands.end())
-            throw UsageError(&lang::CliTexts::notForCommand, {name, CommandName(o.command)});
-        // "-o" and "--output" are one option.
-        const std::string_view canonical = name == "-o" ? "--output" : name;
-        if (std::find(given.begin(), given.end(), canonical) != given.end())
-            throw UsageError(&lang::CliTexts::repeatedOption, {name});
-        given.push_back(canonical);
+        CheckOption(name, o.command, given);
         std::string value;
         if (eq != std::string::npos) {
             value = arg.substr(eq + 1);
@@ -230,15 +258,7 @@ Options ParseArguments(std::span<const std::string> args)
         }
         Apply(o, name, value);
     }
-
-    if (o.cases.empty())
-        throw UsageError(&lang::CliTexts::needsCaseFile, {CommandName(o.command)});
-    if (o.command != Command::Rate && o.cases.size() > 1)
-        throw UsageError(&lang::CliTexts::takesOneCaseFile, {CommandName(o.command)});
-    if (o.command == Command::Report && o.output.empty())
-        throw UsageError(&lang::CliTexts::reportNeedsOutput);
-    if (o.command == Command::Season)
-        CheckSeasonOptions(o.season);
+    CheckComplete(o);
     return o;
 }
 

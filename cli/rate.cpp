@@ -105,11 +105,21 @@ RatedCase Rater::Rate(const std::string& path)
     const calc::NominalState& n = form.NominalState();
     const calc::ActualValues& a = actual->values;
     using enum app::Field;
-    const std::pair<app::Field, double> results[] = {
-        {EAOp_nom, n.AOp_nom}, {EAOs_nom, n.AOs_nom}, {EV_p_nom, n.V_p_nom}, {EV_s_nom, n.V_s_nom},
-        {Em_nom, n.m_nom},     {EUA_nom, n.UA_nom},   {Etpa_beregn, a.tpa},  {EAOp, a.AOp},
-        {EAOs, a.AOs},         {EP_p, a.Pp},          {EP_s, a.Ps},          {EV_p, a.Vp},
-        {EV_s, a.Vs},          {Em, a.m},             {EUA, a.UA}};
+    const std::pair<app::Field, double> results[] = {{EAOp_nom, n.AOp_nom},
+                                                     {EAOs_nom, n.AOs_nom},
+                                                     {EV_p_nom, n.V_p_nom},
+                                                     {EV_s_nom, n.V_s_nom},
+                                                     {Em_nom, n.m_nom},
+                                                     {EUA_nom, n.UA_nom},
+                                                     {Etpa_beregn, a.tpa},
+                                                     {EAOp, a.AOp},
+                                                     {EAOs, a.AOs},
+                                                     {EP_p, a.Pp},
+                                                     {EP_s, a.Ps},
+                                                     {EV_p, a.Vp},
+                                                     {EV_s, a.Vs},
+                                                     {Em, a.m},
+                                                     {EUA, a.UA}};
     for (const auto& [field, value] : results)
         for (int i = 0; i < app::kFieldCount; ++i)
             if (app::kCaseFileOrder[i] == field)

@@ -59,15 +59,12 @@ std::vector<std::vector<std::string>> ReportRows(const report::Tquickrptpage& pa
 Record RateRecord(const RatedCase& rated, Rater& rater, const Options& o)
 {
     Record r;
-    r.cells = {Cell::Text(rated.file),
-               Cell::Text(rated.ok() ? "ok" : study::Joined(rated.messages, " | ")),
+    r.cells = {Cell::Text(rated.file), Cell::Text(rated.ok() ? "ok" : study::Joined(rated.messages, " | ")),
                Cell::Text(rated.ok() ? "ok" : "failed"), Cell::List(rated.messages), Cell::List(rated.warnings)};
     for (int i = 0; i < app::kFieldCount; ++i) {
         const std::string& text = rated.fields[i];
         switch (app::Info(app::kCaseFileOrder[i]).kind) {
-        case app::FieldKind::MediumList:
-            r.cells.push_back(rated.loaded ? Cell::Text(text) : Cell::Empty());
-            break;
+        case app::FieldKind::MediumList: r.cells.push_back(rated.loaded ? Cell::Text(text) : Cell::Empty()); break;
         case app::FieldKind::Input: r.cells.push_back(InputCell(text, rater.Format(), o.precision)); break;
         case app::FieldKind::Result:
             r.cells.push_back(ResultCell(text, rated.values[i], rater.Format(), o.precision));

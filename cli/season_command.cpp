@@ -29,25 +29,6 @@ double OptionValue(const std::string& option, const std::string& text, const cal
     throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", option});
 }
 
-// "To1:T1,To2:T2,...": "," between the points, so "." as decimal mark.
-std::vector<study::SupplyPoint> SupplyCurve(const std::string& text)
-{
-    std::vector<study::SupplyPoint> points;
-    const calc::NumberFormat plain{".", ""};
-    size_t at = 0;
-    while (at <= text.size()) {
-        const size_t comma = std::min(text.find(',', at), text.size());
-        const std::string point = text.substr(at, comma - at);
-        const size_t colon = point.find(':');
-        if (colon == std::string::npos)
-            throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", "--supply-curve"});
-        points.push_back({OptionValue("--supply-curve", point.substr(0, colon), plain),
-                          OptionValue("--supply-curve", point.substr(colon + 1), plain)});
-        at = comma + 1;
-    }
-    return points;
-}
-
 study::SeasonSettings Settings(const SeasonOptions& o, const calc::NumberFormat& locale)
 {
     study::SeasonSettings s;
@@ -61,8 +42,12 @@ study::SeasonSettings Settings(const SeasonOptions& o, const calc::NumberFormat&
     read(o.exponent, "--exponent", s.exponent);
     if (o.supply)
         s.supply = {{0, OptionValue("--supply", *o.supply, locale)}};
-    if (o.supplyCurve)
-        s.supply = SupplyCurve(*o.supplyCurve);
+    if (o.supplyCurve) {
+        const auto curve = study::ParseSupplyCurve(*o.supplyCurve);
+        if (!curve)
+            throw UsageError(&lang::CliTexts::invalidValue, {"'" + *o.supplyCurve + "'", "--supply-curve"});
+        s.supply = *curve;
+    }
     return s;
 }
 
@@ -199,6 +184,20 @@ Record SeasonRecord(const study::SeasonBin& bin, const study::Season& s, const N
 
 }  // namespace
 
+void WriteSeason(std::ostream& out, const SeasonOutput& how, const std::string& file, const SeasonOptions& given,
+                 const app::TForm1& form, const study::Season& s)
+{
+    const lang::SeasonTexts& t = lang::TextsOf(how.lang).season;
+    const Numbers numbers{how.locale, how.precision};
+    Document doc = SeasonDocument(file, form, s, t);
+    doc.sections = {SettingsSection(given, s, t, numbers), SummarySection(s, t, numbers)};
+    const auto writer = MakeWriter(how.format, out);
+    writer->Begin(doc);
+    for (const study::SeasonBin& bin : s.bins)
+        writer->Add(SeasonRecord(bin, s, numbers));
+    writer->End();
+}
+
 int RunSeason(const Options& o, const Host& host, std::ostream& out, std::ostream& err)
 {
     // The arguments are checked before any file is read: a usage error.
@@ -235,15 +234,7 @@ int RunSeason(const Options& o, const Host& host, std::ostream& out, std::ostrea
         allComputed = false;
         Diagnose(err, file, std::to_string(bin.outdoor) + " °C: " + study::Joined(bin.messages, " | "));
     }
-    const lang::SeasonTexts& t = lang::TextsOf(o.lang).season;
-    const Numbers numbers{host.format, o.precision};
-    Document doc = SeasonDocument(file, form, s, t);
-    doc.sections = {SettingsSection(o.season, s, t, numbers), SummarySection(s, t, numbers)};
-    const auto writer = MakeWriter(o.format, out);
-    writer->Begin(doc);
-    for (const study::SeasonBin& bin : s.bins)
-        writer->Add(SeasonRecord(bin, s, numbers));
-    writer->End();
+    WriteSeason(out, {o.format, o.precision, o.lang, host.format}, file, o.season, form, s);
     return allComputed ? kAllComputed : kSomeFailed;
 }
 

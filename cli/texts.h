@@ -10,10 +10,7 @@
 
 namespace cli {
 
-inline const lang::CliTexts& CliText(Lang l)
-{
-    return lang::TextsOf(l).cli;
-}
+inline const lang::CliTexts& CliText(Lang l) { return lang::TextsOf(l).cli; }
 
 inline std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> values)
 {

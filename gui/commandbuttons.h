@@ -27,6 +27,7 @@ inline constexpr std::array<CommandButton, kButtonCount> kCommandButtons{{
     {Button::BitBtnHelp, &TForm1::BitBtnHelpClick, Picture::QuestionMark, 200},
     {Button::BitBtn4, &TForm1::BitBtn4Click, Picture::Cross, 232},
     {Button::BitBtnDellast, &TForm1::BitBtnDellastClick, Picture::FallingCurve, 400},
+    {Button::BitBtnSeason, &TForm1::BitBtnSeasonClick, Picture::FallingCurve, 432},
 }};
 
 constexpr const CommandButton& CommandRow(Button b) { return kCommandButtons[Index(b)]; }

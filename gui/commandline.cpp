@@ -77,6 +77,10 @@ int RunCommandLine(int argc, char* argv[])
     // write, which the command line ends quietly on, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+#ifdef SIGXFSZ
+    // Past the file size limit a write fails with EFBIG and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     cli::FdOutput stdoutBuffer(1);
     std::ostream out(&stdoutBuffer);
     return cli::Run(Arguments(argc, argv), host, out, std::cerr);

@@ -23,9 +23,9 @@ using Child = std::variant<Group, Button, Flag>;
 
 // The window's children in their order, which is also the tab order.
 constexpr Child kWindowChildren[] = {
-    Group::GroupBox2,      Button::BitBtn1,      Button::BitBtn2,    Button::BitBtn3,
-    Button::BitBtn4,       Group::GroupBox1,     Flag::Danish,       Flag::Union,
-    Button::BitBtnHentSag, Button::BitBtnGemSom, Button::BitBtnHelp, Button::BitBtnDellast,
+    Group::GroupBox2,   Button::BitBtn1,       Button::BitBtn2,      Button::BitBtn3,       Button::BitBtn4,
+    Group::GroupBox1,   Flag::Danish,          Flag::Union,          Button::BitBtnHentSag, Button::BitBtnGemSom,
+    Button::BitBtnHelp, Button::BitBtnDellast, Button::BitBtnSeason,
 };
 
 QString Name(std::string_view name) { return QString::fromUtf8(name.data(), qsizetype(name.size())); }

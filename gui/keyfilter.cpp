@@ -9,14 +9,13 @@
 
 namespace app::qt {
 
-NumericKeyFilter::NumericKeyFilter(KeyHandler handler, QObject* parent) : QObject(parent), handler_(std::move(handler))
-{
-}
+NumericKeyFilter::NumericKeyFilter(QObject* parent) : QObject(parent) {}
 
-void NumericKeyFilter::Watch(QLineEdit* edit, Field field)
+void NumericKeyFilter::Watch(QLineEdit* edit, KeyHandler handler)
 {
-    fields_.insert(edit, field);
+    handlers_.insert(edit, std::move(handler));
     edit->installEventFilter(this);
+    connect(edit, &QObject::destroyed, this, [this, edit] { handlers_.remove(edit); });
 }
 
 namespace {
@@ -37,7 +36,10 @@ std::u32string NumericKeyFilter::TypedText(const QKeyEvent& event)
     switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete: return {};
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: return {};
     default: break;
     }
     std::u32string text = event.text().toStdU32String();
@@ -46,29 +48,33 @@ std::u32string NumericKeyFilter::TypedText(const QKeyEvent& event)
     return text;
 }
 
-std::optional<char32_t> NumericKeyFilter::Kept(Field field, char32_t key) const
+namespace {
+
+bool Passes(const NumericKeyFilter::KeyHandler& handler, char32_t key)
 {
-    handler_(field, key);
-    if (key == 0)
-        return std::nullopt;
-    return key;
+    handler(key);
+    return key != 0;
 }
+
+}  // namespace
 
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto found = fields_.constFind(watched);
-    if (found == fields_.cend())
+    const auto found = handlers_.constFind(watched);
+    if (found == handlers_.cend())
         return false;
+    // A copy: the replay below sends events that look the handler up again.
+    const KeyHandler handler = *found;
     // A control character such as Ctrl+V's 22 is dropped here, before the
     // field's own shortcut handling would paste.
     if (event->type() == QEvent::KeyPress)
-        return FilterKey(watched, *found, *static_cast<QKeyEvent*>(event));
+        return FilterKey(watched, handler, *static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::InputMethod)
-        return FilterCommit(watched, *found, *static_cast<QInputMethodEvent*>(event));
+        return FilterCommit(watched, handler, *static_cast<QInputMethodEvent*>(event));
     return false;
 }
 
-bool NumericKeyFilter::FilterKey(QObject* target, Field field, const QKeyEvent& event)
+bool NumericKeyFilter::FilterKey(QObject* target, const KeyHandler& handler, const QKeyEvent& event)
 {
     const std::u32string typed = TypedText(event);
     if (typed.empty())
@@ -81,29 +87,20 @@ bool NumericKeyFilter::FilterKey(QObject* target, Field field, const QKeyEvent& 
             SendKey(target, c, event.modifiers());
         return true;
     }
-    const auto kept = Kept(field, typed.front());
-    if (kept == typed.front())
-        return false;
-    if (kept)
-        SendKey(target, *kept, event.modifiers());
-    return true;
+    return !Passes(handler, typed.front());
 }
 
-bool NumericKeyFilter::FilterCommit(QObject* target, Field field, const QInputMethodEvent& event)
+bool NumericKeyFilter::FilterCommit(QObject* target, const KeyHandler& handler, const QInputMethodEvent& event)
 {
     const std::u32string chars = event.commitString().toStdU32String();
     if (chars.empty())
         return false;
     if (chars.size() == 1) {
-        const auto kept = Kept(field, chars.front());
-        if (kept == chars.front())
+        if (Passes(handler, chars.front()))
             return false;
-        if (kept || !event.preeditString().isEmpty() || !event.attributes().isEmpty()) {
-            // Keep the composition going without the refused character, or
-            // with the one the field takes instead.
+        if (!event.preeditString().isEmpty() || !event.attributes().isEmpty()) {
+            // Keep the composition going without the refused character.
             QInputMethodEvent rest(event.preeditString(), event.attributes());
-            if (kept)
-                rest.setCommitString(QString::fromUcs4(&*kept, 1), event.replacementStart(), event.replacementLength());
             QCoreApplication::sendEvent(target, &rest);
         }
         return true;

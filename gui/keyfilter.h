@@ -1,14 +1,13 @@
-// Runs the key handler of the input fields on every character typed into
-// them, before the field takes it, and drops the ones the handler zeroes.
+// Runs the key handler of a numeric field on every character typed into it
+// or committed by an input method, before the field takes it, and drops the
+// ones the handler zeroes. The main window's and the part-load window's
+// fields share it.
 #pragma once
-
-#include "model/casefields.h"
 
 #include <QHash>
 #include <QObject>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 class QKeyEvent;
@@ -19,29 +18,25 @@ namespace app::qt {
 
 class NumericKeyFilter : public QObject {
 public:
-    // Leaves the key as it is, sets it to 0 to drop it, or to the character
-    // the field takes instead.
-    using KeyHandler = std::function<void(Field field, char32_t& key)>;
+    // Leaves the key as it is or sets it to 0 to drop it.
+    using KeyHandler = std::function<void(char32_t& key)>;
 
-    NumericKeyFilter(KeyHandler handler, QObject* parent);
-    void Watch(QLineEdit* edit, Field field);
+    explicit NumericKeyFilter(QObject* parent);
+    void Watch(QLineEdit* edit, KeyHandler handler);
 
-    // The characters a key press types, none if it types none. Tab and
-    // Delete carry text too but move the focus or edit, so they are left
-    // alone.
+    // The characters a key press types, none if it types none. Tab, Delete,
+    // Return, Enter and Escape carry text too but move the focus, edit, run
+    // a command or close, so they are left alone.
     static std::u32string TypedText(const QKeyEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The character the field takes for the key, nothing when it is dropped.
-    std::optional<char32_t> Kept(Field field, char32_t key) const;
-    bool FilterKey(QObject* target, Field field, const QKeyEvent& event);
-    bool FilterCommit(QObject* target, Field field, const QInputMethodEvent& event);
+    bool FilterKey(QObject* target, const KeyHandler& handler, const QKeyEvent& event);
+    bool FilterCommit(QObject* target, const KeyHandler& handler, const QInputMethodEvent& event);
 
-    KeyHandler handler_;
-    QHash<const QObject*, Field> fields_;
+    QHash<const QObject*, KeyHandler> handlers_;
 };
 
 }  // namespace app::qt

@@ -8,6 +8,7 @@
 #include "gui/localeformat.h"
 #include "gui/qtplatform.h"
 #include "gui/style.h"
+#include "gui/translations.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -45,8 +46,7 @@ MainWindow::MainWindow(TForm1& form, QtPlatform& platform) : form_(form), platfo
         move(s->availableGeometry().center() - rect().center());
 
     c_ = BuildControls(this);
-    keyFilter_ =
-        new NumericKeyFilter([this](Field field, char32_t& key) { Run([&] { form_.KeyPress(field, key); }); }, this);
+    keyFilter_ = new NumericKeyFilter(this);
     Bind();
     BindKeys();
 
@@ -70,7 +70,7 @@ void MainWindow::Bind()
         };
         if (info.kind == FieldKind::Input) {
             connect(row.edit, &QLineEdit::textEdited, this, typed);
-            keyFilter_->Watch(row.edit, field);
+            keyFilter_->Watch(row.edit, [this, field](char32_t& key) { Run([&] { form_.KeyPress(field, key); }); });
         } else if (info.kind == FieldKind::MediumList) {
             connect(row.list, &QComboBox::activated, this, [this, field, box = row.list](int item) {
                 Run([&] { form_.ChooseItem(field, item); });
@@ -157,6 +157,7 @@ void MainWindow::Sync()
         if (const QString text = FromModel(form_.ButtonCaption(b.button)); c_.buttons[Index(b.button)]->text() != text)
             c_.buttons[Index(b.button)]->setText(text);
     platform_.SetHelpLanguage(form_.Language());
+    FollowLanguage(form_.Language());
 }
 
 void MainWindow::SyncList(Field field, QComboBox& box)

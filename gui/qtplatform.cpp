@@ -54,6 +54,19 @@ void QtPlatform::SetHelpLanguage(const std::string& language)
     helpLanguage_ = language;
     if (help_)
         help_->SetLanguage(language);
+    if (season_)
+        season_->Retranslate();
+}
+
+void QtPlatform::ShowHeatingSeason()
+{
+    if (!form_)
+        return;
+    if (!season_)
+        season_ = new SeasonWindow(*form_, window_);
+    season_->show();
+    season_->raise();
+    season_->activateWindow();
 }
 
 void QtPlatform::ShowPartLoadStudy()

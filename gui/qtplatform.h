@@ -4,6 +4,7 @@
 
 #include "gui/filedialogs.h"
 #include "gui/helpwindow.h"
+#include "gui/seasonwindow.h"
 #include "gui/studywindow.h"
 #include "model/platform.h"
 
@@ -40,6 +41,9 @@ public:
     void SetForm(TForm1* form) { form_ = form; }
     StudyWindow* studyWindow() const { return study_; }
     void ShowPartLoadStudy() override;
+    // The heating season window, one instance, following the language.
+    SeasonWindow* seasonWindow() const { return season_; }
+    void ShowHeatingSeason() override;
     void CloseWindow() override;
 
 private:
@@ -50,6 +54,7 @@ private:
     QPointer<QWidget> window_;
     TForm1* form_ = nullptr;
     QPointer<StudyWindow> study_;
+    QPointer<SeasonWindow> season_;
     QPointer<HelpWindow> help_;
     std::string helpLanguage_ = "DK";
     CaseFileDialog openDialog_{CaseFileDialog::Purpose::Open};

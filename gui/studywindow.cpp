@@ -1,26 +1,31 @@
 #include "gui/studywindow.h"
 
-#include "gui/studysave.h"
+#include "casefile/replace_file.h"
+#include "gui/keyfilter.h"
+#include "gui/studytable.h"
 #include "report/qt/report_print.h"
 #include "study/shown.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <chrono>
+#include <future>
+#include <stdexcept>
 
 namespace app::qt {
 
@@ -29,11 +34,6 @@ namespace {
 using study::Input;
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-constexpr Field kNominalInputs[] = {Field::Primery,  Field::Sekundery, Field::EQ_nom,  Field::Etpe_nom, Field::Etpa_nom,
-                                    Field::Etsa_nom, Field::Etse_nom,  Field::EPp_nom, Field::EPs_nom};
-constexpr Field kActualInputs[] = {Field::primery1, Field::Sekundery1, Field::EQ,
-                                   Field::Etpe,     Field::Etsa,       Field::Etse};
 
 }  // namespace
 
@@ -53,7 +53,33 @@ void StudyWindow::Build()
     // is laid out by Qt and takes the desktop's font.
     setFont(QApplication::font());
     resize(1000, 760);
+    keys_ = new NumericKeyFilter(this);
 
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setWordWrap(true);
+    status_->setTextFormat(Qt::PlainText);
+    QPalette alert = status_->palette();
+    alert.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    status_->setPalette(alert);
+
+    BuildTable();
+    chart_ = new StudyChart(this);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(table_);
+    splitter->addWidget(chart_);
+    splitter->setSizes({280, 380});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildInputs());
+    layout->addWidget(status_);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(BuildButtons());
+    Connect();
+}
+
+QLayout* StudyWindow::BuildInputs()
+{
     auto* inputs = new QHBoxLayout;
     const auto labelled = [&](int index, QWidget* field) {
         labels_[index] = new QLabel(this);
@@ -74,7 +100,7 @@ void StudyWindow::Build()
         edits_[i] = new QLineEdit(this);
         edits_[i]->setObjectName(QLatin1String(names[i]));
         edits_[i]->setFixedWidth(i == 2 ? 60 : 80);
-        edits_[i]->installEventFilter(this);
+        keys_->Watch(edits_[i], [this, i](char32_t& key) { model_.KeyPress(Input(i), key, form_.Format()); });
         connect(edits_[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { model_.SetText(Input(i), text.toStdString()); });
         connect(edits_[i], &QLineEdit::returnPressed, this, [this] { Calculate(); });
@@ -84,15 +110,11 @@ void StudyWindow::Build()
     calculate_->setObjectName(QStringLiteral("calculate"));
     inputs->addWidget(calculate_);
     inputs->addStretch();
+    return inputs;
+}
 
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("status"));
-    status_->setWordWrap(true);
-    status_->setTextFormat(Qt::PlainText);
-    QPalette alert = status_->palette();
-    alert.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    status_->setPalette(alert);
-
+void StudyWindow::BuildTable()
+{
     table_ = new QTableWidget(0, 10, this);
     table_->setObjectName(QStringLiteral("table"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -105,14 +127,10 @@ void StudyWindow::Build()
     header->setMinimumHeight(4 * table_->fontMetrics().lineSpacing() + 8);
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table_->viewport()->installEventFilter(this);
+}
 
-    chart_ = new StudyChart(this);
-
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(table_);
-    splitter->addWidget(chart_);
-    splitter->setSizes({280, 380});
-
+QLayout* StudyWindow::BuildButtons()
+{
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     copy_ = new QPushButton(this);
@@ -125,48 +143,34 @@ void StudyWindow::Build()
     close_->setObjectName(QStringLiteral("close"));
     for (QPushButton* b : {copy_, save_, print_, close_})
         buttons->addWidget(b);
+    return buttons;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(inputs);
-    layout->addWidget(status_);
-    layout->addWidget(splitter, 1);
-    layout->addLayout(buttons);
-
-    connect(quantity_, &QComboBox::activated, this, [this](int index) {
-        model_.ChooseQuantity(study::kQuantities[index], form_);
-        SyncInputs();
-    });
+void StudyWindow::Connect()
+{
+    connect(quantity_, &QComboBox::activated, this, [this](int index) { ChooseQuantity(index); });
     connect(calculate_, &QPushButton::clicked, this, [this] { Calculate(); });
     connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(); });
-    connect(save_, &QPushButton::clicked, this, [this] { SaveAs(); });
+    connect(save_, &QPushButton::clicked, this, [this] { SaveCsvAs(); });
     connect(print_, &QPushButton::clicked, this, [this] { Print(); });
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    setTabOrder(quantity_, edits_[0]);
-    setTabOrder(edits_[0], edits_[1]);
-    setTabOrder(edits_[1], edits_[2]);
-    setTabOrder(edits_[2], calculate_);
-    setTabOrder(calculate_, table_);
-    setTabOrder(table_, copy_);
-    setTabOrder(copy_, save_);
-    setTabOrder(save_, print_);
-    setTabOrder(print_, close_);
+    QWidget* const order[] = {quantity_, edits_[0], edits_[1], edits_[2], calculate_,
+                              table_,    copy_,     save_,     print_,    close_};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void StudyWindow::Retranslate()
 {
     // Told after every change in the main window; only a new language or
     // new captions are written here.
-    std::string signature = form_.Language();
-    for (const std::string& c : study::ColumnCaptions(form_, study::Quantity::EQ))
-        signature += c;
-    for (study::Quantity q : study::kQuantities)
-        signature += form_.Caption(study::FieldOf(q));
-    if (signature == language_)
+    study::ShownTexts shown = model_.Shown(form_);
+    if (shown == shown_)
         return;
-    language_ = signature;
+    shown_ = std::move(shown);
 
     const study::Captions& c = study::CaptionsFor(form_.Language());
     setWindowTitle(Q(c.title));
@@ -176,10 +180,8 @@ void StudyWindow::Retranslate()
     quantity_->setAccessibleName(Q(c.quantity));
     for (int i = 0; i < 3; ++i)
         edits_[i]->setAccessibleName(Q(labels[i + 1]));
-    for (size_t i = 0; i < study::kQuantities.size(); ++i) {
-        const std::string caption = study::ColumnCaptions(form_, study::kQuantities[i])[0];
-        quantity_->setItemText(int(i), QString::fromStdString(caption));
-    }
+    for (size_t i = 0; i < study::kQuantities.size(); ++i)
+        quantity_->setItemText(int(i), QString::fromStdString(shown_.quantities[i]));
     const std::pair<QPushButton*, std::string_view> buttons[] = {
         {calculate_, c.calculate}, {copy_, c.copy}, {save_, c.saveAs}, {print_, c.print}, {close_, c.close}};
     for (const auto& [button, caption] : buttons) {
@@ -189,9 +191,8 @@ void StudyWindow::Retranslate()
     table_->setAccessibleName(Q(c.table));
     chart_->setAccessibleName(Q(c.chart));
     status_->setAccessibleName(status_->text());
-    const auto columns = study::ColumnCaptions(form_, model_.Last().range.quantity);
     QStringList headers;
-    for (const std::string& caption : columns)
+    for (const std::string& caption : shown_.columns)
         headers << ColumnHeader(QString::fromStdString(caption));
     table_->setHorizontalHeaderLabels(headers);
     FitColumns();
@@ -219,8 +220,35 @@ void StudyWindow::Reset()
     Calculate();
 }
 
+void StudyWindow::ChooseQuantity(int index)
+{
+    // The table and chart would otherwise show the old quantity's study under
+    // the new one's name.
+    model_.ChooseQuantity(study::kQuantities[size_t(index)], form_);
+    SyncInputs();
+    Calculate();
+}
+
 void StudyWindow::Calculate()
 {
+    // A second "Beregn" while one runs (Return in a field) waits its turn.
+    if (running_)
+        return;
+    running_ = true;
+    computed_ = study::InputsOf(form_);
+    model_.Finish(RunJob(model_.Prepare(form_)));
+    running_ = false;
+    ShowStudy();
+}
+
+study::Study StudyWindow::RunJob(const study::StudyJob& job)
+{
+    // The worker sees only the job (its own copy of the case) and the
+    // atomics; the progress box reads them here on the window's thread.
+    auto shared = std::make_shared<study::SharedProgress>();
+    std::future<study::Study> result = std::async(std::launch::async, [job, shared] { return job.Run(*shared); });
+    const auto done = [&] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
+
     const study::Captions& c = study::CaptionsFor(form_.Language());
     QProgressDialog progress(Q(c.progress), Q(c.cancel), 0, study::kMaxPoints, this);
     progress.setWindowTitle(Q(c.title));
@@ -228,19 +256,22 @@ void StudyWindow::Calculate()
     progress.setMinimumDuration(500);
     progress.setAutoReset(false);
     progress.setValue(0);
-    model_.Calculate(form_, [&](int done, int total) {
-        progress.setMaximum(total);
-        progress.setValue(done);
-        return !progress.wasCanceled();
+    connect(&progress, &QProgressDialog::canceled, this, [shared] { shared->cancel = true; });
+    QEventLoop loop;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, this, [&] {
+        if (done())
+            loop.quit();
+        else if (const int total = shared->total; total > 0)
+            progress.setMaximum(total), progress.setValue(shared->done);
     });
-    progress.reset();
-    // The case as it was computed, for the printed page.
-    inputs_ = StudyPage{};
-    for (Field f : kNominalInputs)
-        inputs_.nominalInputs.push_back({QString(), QString::fromStdString(form_.Text(f))});
-    for (Field f : kActualInputs)
-        inputs_.actualInputs.push_back({QString(), QString::fromStdString(form_.Text(f))});
-    ShowStudy();
+    if (!done()) {
+        tick.start(20);
+        loop.exec();
+    }
+    // The application may be quitting: the points done are kept.
+    shared->cancel = true;
+    return result.get();
 }
 
 void StudyWindow::ShowStudy()
@@ -256,29 +287,8 @@ void StudyWindow::ShowStudy()
     status_->setVisible(!status.isEmpty());
     status_->setAccessibleName(status);
 
-    table_->clearContents();
-    table_->clearSpans();
-    table_->setRowCount(int(s.points.size()));
-    for (int r = 0; r < int(s.points.size()); ++r) {
-        const study::Point& p = s.points[r];
-        const auto cell = [&](int column, const std::string& text) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(text));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(r, column, item);
-            return item;
-        };
-        cell(0, study::ShownValue(p.value, s.range.quantity, s.format));
-        if (p.ok()) {
-            for (int i = 0; i < 9; ++i)
-                cell(i + 1, p.result->texts[i]);
-        } else {
-            QTableWidgetItem* message = cell(1, study::Joined(p.messages, " | "));
-            message->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            message->setForeground(QColor(160, 0, 0));
-            table_->setSpan(r, 1, 1, 9);
-        }
-    }
-    language_.clear();  // the headers name the study's quantity
+    FillStudyTable(*table_, s);
+    shown_ = {};  // the headers name the study's quantity
     Retranslate();
     chart_->Show(s, chartCaptions());
 }
@@ -290,45 +300,54 @@ void StudyWindow::CopyTable()
         QString::fromStdString(study::TabSeparated(s, study::ColumnCaptions(form_, s.range.quantity))));
 }
 
-void StudyWindow::Save(const QString& path)
+void StudyWindow::SaveCsv(const QString& path)
 {
     form_.Dispatch([&] {
-        const study::Study& s = model_.Last();
-        SaveStudyFile(path, s, study::ColumnCaptions(form_, s.range.quantity), Page());
+        const std::string csv = study::Csv(model_.Last());
+        try {
+            casefile::ReplaceFile(path.toStdString(), csv);
+        } catch (const std::exception& e) {
+            // The box says what failed, in the window's language, and why.
+            const study::Captions& c = study::CaptionsFor(form_.Language());
+            throw std::runtime_error(std::string(c.writeFailed) + ": " + e.what());
+        }
     });
 }
 
-void StudyWindow::SaveAs()
+void StudyWindow::SaveCsvAs()
 {
-    const QString path = AskStudyFileName(this, study::CaptionsFor(form_.Language()));
+    const study::Captions& c = study::CaptionsFor(form_.Language());
+    const QString path = QFileDialog::getSaveFileName(this, Q(c.saveTitle), QStringLiteral("dellast.csv"),
+                                                      Q(c.saveFilter), nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty())
-        Save(path);
+        SaveCsv(path);
 }
 
 StudyPage StudyWindow::Page() const
 {
     const study::Captions& c = study::CaptionsFor(form_.Language());
     const auto trimmed = [](const std::string& s) { return QString::fromStdString(s).trimmed(); };
-    StudyPage page = inputs_;
+    StudyPage page;
     page.title = Q(c.title);
-    page.sheetName = Q(c.pageTitle);
     page.date = report::TodayReportDateText();
     page.nominalHeading = trimmed(form_.GroupCaption(Group::GroupBox1));
     page.actualHeading = trimmed(form_.GroupCaption(Group::GroupBox2));
-    for (size_t i = 0; i < page.nominalInputs.size(); ++i)
-        page.nominalInputs[i].first = trimmed(form_.Caption(kNominalInputs[i]));
+    // Captions in today's language, texts as the study computed them.
+    const study::CaseInputs now = study::InputsOf(form_);
+    for (size_t i = 0; i < computed_.nominal.size(); ++i)
+        page.nominalInputs.push_back(
+            {trimmed(now.nominal[i].first), QString::fromStdString(computed_.nominal[i].second)});
     const study::Study& s = model_.Last();
     const Field varied = study::FieldOf(s.range.quantity);
     const auto shown = [&](const study::Point& p) {
         return QString::fromStdString(study::ShownValue(p.value, s.range.quantity, s.format));
     };
-    for (size_t i = 0; i < page.actualInputs.size(); ++i) {
-        page.actualInputs[i].first = trimmed(form_.Caption(kActualInputs[i]));
+    for (size_t i = 0; i < computed_.actual.size(); ++i) {
+        QString text = QString::fromStdString(computed_.actual[i].second);
         // The varied input shows its range.
-        if (kActualInputs[i] == varied && !s.points.empty()) {
-            page.actualInputs[i].second = shown(s.points.front()) + QStringLiteral(" … ") + shown(s.points.back());
-            page.variedRow = int(i);
-        }
+        if (kActualInputs[i] == varied && !s.points.empty())
+            text = shown(s.points.front()) + QStringLiteral(" … ") + shown(s.points.back());
+        page.actualInputs.push_back({trimmed(now.actual[i].first), text});
     }
     for (const std::string& caption : study::ColumnCaptions(form_, s.range.quantity))
         page.columns << QString::fromStdString(caption);
@@ -348,80 +367,13 @@ StudyPage StudyWindow::Page() const
 
 void StudyWindow::Print() { ShowStudyPreview(Page(), model_.Last(), chartCaptions(), this); }
 
-void StudyWindow::FitColumns()
-{
-    QHeaderView* header = table_->horizontalHeader();
-    const QFontMetrics captions(header->font()), cells(table_->font());
-    const int padding = 2 * table_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
-    std::vector<int> widths(size_t(table_->columnCount()));
-    int total = 0;
-    for (int c = 0; c < table_->columnCount(); ++c) {
-        int width = 0;
-        if (const QTableWidgetItem* item = table_->horizontalHeaderItem(c))
-            for (const QString& word : item->text().split(QRegularExpression(QStringLiteral("\\s+"))))
-                width = std::max(width, captions.horizontalAdvance(word));
-        // A failed point's message spans the row and is not a column's width.
-        for (int r = 0; r < table_->rowCount(); ++r)
-            if (table_->columnSpan(r, c) == 1 && table_->item(r, c))
-                width = std::max(width, cells.horizontalAdvance(table_->item(r, c)->text()));
-        widths[c] = width + padding;
-        total += widths[c];
-    }
-    // What is left of the view is shared out, so the columns fill it.
-    const int spare = std::max(0, table_->viewport()->width() - total) / std::max(1, table_->columnCount());
-    for (int c = 0; c < table_->columnCount(); ++c)
-        header->resizeSection(c, widths[c] + spare);
-}
+void StudyWindow::FitColumns() { FitStudyColumns(*table_); }
 
 bool StudyWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == table_->viewport()) {
-        if (event->type() == QEvent::Resize)
-            FitColumns();
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    int index = -1;
-    for (int i = 0; i < 3; ++i)
-        if (watched == edits_[i])
-            index = i;
-    if (index < 0)
-        return false;
-    // The input fields' key filter, judged against the text as the model has it.
-    const auto& press = *static_cast<QKeyEvent*>(event);
-    // These carry text too, but move the focus, edit, run "Beregn" or close.
-    switch (press.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape: return false;
-    default: break;
-    }
-    const std::u32string typed = press.text().toStdU32String();
-    if (typed.empty() || typed == U"\x7f")
-        return false;
-    if (typed.size() == 1) {
-        char32_t key = typed.front();
-        model_.KeyPress(Input(index), key, form_.Format());
-        if (key == typed.front())
-            return false;
-        if (key != 0) {
-            edits_[index]->insert(QString::fromUcs4(&key, 1));
-            model_.SetText(Input(index), edits_[index]->text().toStdString());
-        }
-        return true;
-    }
-    for (char32_t key : typed) {
-        model_.KeyPress(Input(index), key, form_.Format());
-        if (key != 0 && key != 8) {
-            edits_[index]->insert(QString::fromUcs4(&key, 1));
-            model_.SetText(Input(index), edits_[index]->text().toStdString());
-        }
-    }
-    return true;
+    if (watched == table_->viewport() && event->type() == QEvent::Resize)
+        FitColumns();
+    return false;
 }
 
 }  // namespace app::qt

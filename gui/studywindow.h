@@ -18,6 +18,8 @@ class QTableWidget;
 
 namespace app::qt {
 
+class NumericKeyFilter;
+
 class StudyWindow : public QWidget {
 public:
     // A window of its own beside `parent` (the main window), not modal: the
@@ -28,10 +30,13 @@ public:
     // Fills in the default study from the main window's current texts and
     // runs it; what opening the window does.
     void Reset();
+    // Runs the study on a worker thread and returns when it is shown; the
+    // window repaints meanwhile and its progress box answers Cancel.
     void Calculate();
     void CopyTable();
-    // Saves the study as CSV; false when the file cannot be written.
-    void Save(const QString& path);
+    // Saves the study as CSV; a failure shows the error box with its cause,
+    // the old file left as it was.
+    void SaveCsv(const QString& path);
     StudyPage Page() const;
     ChartCaptions chartCaptions() const;
 
@@ -39,7 +44,7 @@ public:
     QComboBox* quantityBox() const { return quantity_; }
     QLineEdit* edit(study::Input i) const { return edits_[static_cast<int>(i)]; }
     QTableWidget* table() const { return table_; }
-    StudyChart* chart() const { return chart_; }
+    QChart* chart() const { return chart_->chart(); }
     QLabel* status() const { return status_; }
 
 protected:
@@ -47,19 +52,28 @@ protected:
 
 private:
     void Build();
+    QLayout* BuildInputs();
+    QLayout* BuildButtons();
+    void BuildTable();
+    void Connect();
     void Retranslate();
+    void ChooseQuantity(int index);
+    study::Study RunJob(const study::StudyJob& job);
     void ShowStudy();
     void SyncInputs();
     void FitColumns();
-    void SaveAs();
+    void SaveCsvAs();
     void Print();
 
     TForm1& form_;
     study::StudyForm model_;
-    std::string language_;  // the one the captions were last written in
-    // Inputs of the case when the shown study was computed, for the print.
-    StudyPage inputs_;
+    // What the captions were last written for.
+    study::ShownTexts shown_;
+    // The case as the shown study computed it, for the print.
+    study::CaseInputs computed_;
+    bool running_ = false;
 
+    NumericKeyFilter* keys_ = nullptr;
     QLabel* labels_[4] = {};
     QComboBox* quantity_ = nullptr;
     QLineEdit* edits_[3] = {};

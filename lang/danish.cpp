@@ -26,7 +26,7 @@ const Texts kDanishTexts{
       "Varmeoverføringsevne [kW/°C]"},
      {"Vand", "Glykol"},
      {"Beregning af nominel tilstand", "Beregning af aktuel tilstand", "Resultat", "Resultat"},
-     {"Beregn Nominel", "Beregn Aktuel", "Udskriv", "Luk", "Hent sag", "Gem som", "Hjælp", "Dellast"}},
+     {"Beregn Nominel", "Beregn Aktuel", "Udskriv", "Luk", "Hent sag", "Gem som", "Hjælp", "Dellast", "Fyringssæson"}},
     // report page
     {{"Forklaring", "Nominelle", "Aktuelle", "Primær flow", "Sekundær flow", "Effekt", "Primær temp. frem",
       "Primær temp. retur", "Varm sekundær ud", "Kold sekundær ind", "Primær tryktab", "Sekundær tryktab",
@@ -34,11 +34,10 @@ const Texts kDanishTexts{
       "Logaritmisk middeltemp.", "Varmeoverføringsevne"}},
     // part-load study
     {"Tervol – Dellast", "Varieret størrelse", "Første værdi", "Sidste værdi", "Antal punkter", "Beregn",
-     "Kopiér tabel", "Gem som …", "Udskriv", "Luk",
+     "Kopiér tabel", "Gem som CSV", "Udskriv", "Luk",
      "Beregner dellast …", "Afbryd",
      "Afbrudt efter %1 af %2 punkter",
-     "Gem dellast", "Excel-projektmappe (*.xlsx);;CSV, kommasepareret, til scripts (*.csv)",
-     "Filen kunne ikke skrives", "dellast",
+     "Gem dellast som CSV", "CSV-filer (*.csv);;Alle filer (*)", "Filen kunne ikke skrives",
      "Dellast", "%1 af %2 punkter vist",
      "Resultattabel", "Diagram"},
     // help window
@@ -71,7 +70,9 @@ const Texts kDanishTexts{
      "Primær fremløbskurve [°C]", "Ude [°C]", "Timer",
      "Sæson", "Leveret varme [MWh]", "Primært volumen [m3]", "Volumenvægtet primær retur [°C]",
      "Volumenvægtet afkøling [K]", "Største primære flow [m3/h]", "Største flow ved ude [°C]",
-     "Timer beregnet", "Timer under varmegrænsen", "Timer i filen"},
+     "Timer beregnet", "Timer under varmegrænsen", "Timer i filen",
+     "Tervol – Fyringssæson", "Vælg …", "Varighedskurve for varmelasten", "Gem som CSV", "Gem fyringssæson",
+     "CSV, kommasepareret (*.csv)", "fyringssaeson"},
     // command line
     {
      R"(Brug:

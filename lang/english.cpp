@@ -29,7 +29,7 @@ const Texts kEnglishTexts{
      {"Water", "antifreeze"},
      {"Definition of nominal conditions", "Definition of actual conditions", "Calculation results",
       "Calculation results"},
-     {"Calculate nominal", "Calculate actual", "Print", "Close", "Open", "Save as", "Help", "Part load"}},
+     {"Calculate nominal", "Calculate actual", "Print", "Close", "Open", "Save as", "Help", "Part load", "Heating season"}},
     // report page
     {{"Explanation", "Nominal", "Actual", "Primary flow", "Secondary flow", "Transferred heat",
       "Primary inlet temperature", "Primary outlet temperature", "Secondary outlet temperature",
@@ -38,11 +38,10 @@ const Texts kEnglishTexts{
       "Logaritmic temperature difference", "UA overall heat transfer coefficient"}},
     // part-load study
     {"Tervol – Part load", "Varied quantity", "First value", "Last value", "Number of points", "Calculate",
-     "Copy table", "Save as …", "Print", "Close",
+     "Copy table", "Save as CSV", "Print", "Close",
      "Calculating part load …", "Cancel",
      "Cancelled after %1 of %2 points",
-     "Save part load", "Excel workbook (*.xlsx);;CSV, comma-separated, for scripts (*.csv)",
-     "The file could not be written", "part-load",
+     "Save part load as CSV", "CSV files (*.csv);;All files (*)", "The file could not be written",
      "Part load", "%1 of %2 points shown",
      "Result table", "Chart"},
     // help window
@@ -75,7 +74,9 @@ const Texts kEnglishTexts{
      "Primary supply curve [°C]", "Outdoor [°C]", "Hours",
      "Season", "Heat delivered [MWh]", "Primary volume [m3]", "Volume-weighted primary return [°C]",
      "Volume-weighted cooling [K]", "Peak primary flow [m3/h]", "Peak flow at outdoor [°C]",
-     "Hours computed", "Hours below the heating limit", "Hours in the file"},
+     "Hours computed", "Hours below the heating limit", "Hours in the file",
+     "Tervol – Heating season", "Choose …", "Load duration curve", "Save as CSV", "Save heating season",
+     "CSV, comma-separated (*.csv)", "heating-season"},
     // command line
     {
      R"(Usage:

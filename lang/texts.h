@@ -34,8 +34,8 @@ struct WindowTexts {
     std::array<Text, 2> items;   // each medium list's items: water, glycol mixture
     std::array<Text, 4> groups;  // GroupBox1..GroupBox4
     // BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtnHentSag, BitBtnGemSom,
-    // BitBtnHelp, BitBtnDellast: the order a switch writes them.
-    std::array<Text, 8> buttons;
+    // BitBtnHelp, BitBtnDellast, BitBtnSeason: the order a switch writes them.
+    std::array<Text, 9> buttons;
 };
 
 // The report page's captions, in the order a switch writes them: QRLabel1,
@@ -87,6 +87,9 @@ struct SeasonTexts {
     Text outdoor, hoursColumn;
     Text summary, heat, primaryVolume, weightedReturn, weightedCooling, peakFlow, peakFlowOutdoor;
     Text hoursComputed, hoursBelowLimit, hoursTotal;
+    // The window: its title, the file choosers' button, the load duration
+    // chart, saving ("%1" of fileName is none: the suggested name).
+    Text title, browse, durationChart, saveCsv, saveTitle, csvFilter, fileName;
 };
 
 // The command line's help text and diagnostics; "%1", "%2" stand for the

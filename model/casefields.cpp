@@ -58,6 +58,7 @@ constexpr std::array<ButtonInfo, kButtonCount> kButtons{{
     {Button::BitBtnHelp, "BitBtnHelp", "Hjælp"},
     {Button::BitBtn4, "BitBtn4", "Luk"},
     {Button::BitBtnDellast, "BitBtnDellast", "Dellast"},
+    {Button::BitBtnSeason, "BitBtnSeason", "Fyringssæson"},
 }};
 
 }  // namespace

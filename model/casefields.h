@@ -38,8 +38,18 @@ inline constexpr int kGroupCount = 4;
 // The command buttons with a caption, in the order of the window's column:
 // "Beregn Nominel", "Beregn Aktuel", "Hent sag" (open), "Gem som" (save as),
 // "Udskriv" (print), "Hjælp" (help), "Luk" (close), "Dellast" (part load).
-enum class Button : int { BitBtn1, BitBtn2, BitBtnHentSag, BitBtnGemSom, BitBtn3, BitBtnHelp, BitBtn4, BitBtnDellast };
-inline constexpr int kButtonCount = 8;
+enum class Button : int {
+    BitBtn1,
+    BitBtn2,
+    BitBtnHentSag,
+    BitBtnGemSom,
+    BitBtn3,
+    BitBtnHelp,
+    BitBtn4,
+    BitBtnDellast,
+    BitBtnSeason
+};
+inline constexpr int kButtonCount = 9;
 
 struct FieldInfo {
     Field field;

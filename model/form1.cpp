@@ -209,13 +209,8 @@ void TForm1::BitBtn2Click()
 
 namespace {
 
-constexpr Field kNominalInputs[] = {Field::EQ_nom,   Field::Etpe_nom, Field::Primery, Field::Sekundery, Field::Etpa_nom,
-                                    Field::Etsa_nom, Field::Etse_nom, Field::EPp_nom, Field::EPs_nom};
-constexpr Field kActualInputs[] = {Field::EQ,         Field::Etpe, Field::primery1,
-                                   Field::Sekundery1, Field::Etsa, Field::Etse};
-
 template <size_t N>
-bool AnyEmpty(const TForm1& form, const Field (&fields)[N])
+bool AnyEmpty(const TForm1& form, const std::array<Field, N>& fields)
 {
     return std::any_of(std::begin(fields), std::end(fields), [&](Field f) { return form.Text(f).empty(); });
 }
@@ -343,6 +338,7 @@ void TForm1::LoadCaseFile(const std::string& path)
 }
 
 void TForm1::BitBtnDellastClick() { platform_->ShowPartLoadStudy(); }
+void TForm1::BitBtnSeasonClick() { platform_->ShowHeatingSeason(); }
 
 void TForm1::KeyPress(Field input, char32_t& key) const
 {

@@ -115,6 +115,7 @@ public:
     // captions, the recorded list positions restored.
     void SwitchLanguage(lang::Language language);
     void BitBtnDellastClick();  // "Dellast": the part-load study
+    void BitBtnSeasonClick();   // "Fyringssæson": the heating season
     // "Hent sag" without its dialog, for a case named when the program starts.
     void OpenCase(const std::string& path);
     // The key handler of an input field (EQ_nomKeyPress ... EtseKeyPress are

@@ -15,8 +15,8 @@ using enum Button;
 
 // The window's buttons and the report's labels in the order a switch writes
 // them, which is the order of their captions in the tables.
-constexpr std::array<Button, kButtonCount> kButtonsWritten{BitBtn1,       BitBtn2,      BitBtn3,    BitBtn4,
-                                                           BitBtnHentSag, BitBtnGemSom, BitBtnHelp, BitBtnDellast};
+constexpr std::array<Button, kButtonCount> kButtonsWritten{
+    BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtnHentSag, BitBtnGemSom, BitBtnHelp, BitBtnDellast, BitBtnSeason};
 constexpr std::array<std::string_view, 18> kReportLabelsWritten{
     "QRLabel1", "QRLabel45", "QRLabel46", "QRLbl1",    "QRLabel2",  "QRLabel3",  "QRLabel4",  "QRLabel5",  "QRLabel6",
     "QRLabel7", "QRLabel8",  "QRLabel9",  "QRLabel10", "QRLabel11", "QRLabel12", "QRLabel13", "QRLabel14", "QRLabel15"};

@@ -29,6 +29,9 @@ public:
     virtual void OpenHelpFile(const std::string& path) = 0;
     // Shows the part-load study of the window's current case.
     virtual void ShowPartLoadStudy() = 0;
+    // Shows the heating season of the window's current case; nothing where
+    // no window can show it.
+    virtual void ShowHeatingSeason() {}
     // Closes the window, which ends the program.
     virtual void CloseWindow() = 0;
 };

@@ -90,6 +90,31 @@ std::vector<std::string> SettingsFaults(const SeasonSettings& settings, bool eng
     return faults;
 }
 
+std::optional<std::vector<SupplyPoint>> ParseSupplyCurve(std::string_view text)
+{
+    std::vector<SupplyPoint> points;
+    const auto number = [](std::string_view t) -> std::optional<double> {
+        try {
+            return calc::StrToFloat(t, ".");
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+    };
+    for (size_t at = 0; at <= text.size();) {
+        const size_t comma = std::min(text.find(',', at), text.size());
+        const std::string_view point = text.substr(at, comma - at);
+        const size_t colon = point.find(':');
+        if (colon == std::string_view::npos)
+            return std::nullopt;
+        const auto outdoor = number(point.substr(0, colon)), supply = number(point.substr(colon + 1));
+        if (!outdoor || !supply)
+            return std::nullopt;
+        points.push_back({*outdoor, *supply});
+        at = comma + 1;
+    }
+    return points;
+}
+
 SeasonSummary Summarize(const std::vector<SeasonBin>& bins, const Weather& weather, double limit)
 {
     SeasonSummary s;

@@ -59,6 +59,10 @@ BinInputs InputsAt(const SeasonSettings& settings, const BinInputs& design, doub
 // in any order; refused as a weather file is, naming the line.
 std::vector<SecondaryPoint> ReadSecondaryTable(std::string_view bytes, bool english);
 
+// "To1:T1,To2:T2,...": "," between the points, so "." as decimal mark;
+// nothing when the text is not of that form.
+std::optional<std::vector<SupplyPoint>> ParseSupplyCurve(std::string_view text);
+
 // The settings' faults, in the language asked for: none when they can run.
 std::vector<std::string> SettingsFaults(const SeasonSettings& settings, bool english);
 

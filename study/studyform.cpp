@@ -3,6 +3,7 @@
 #include "calc/fault.h"
 #include "calc/funktion.h"
 #include "calc/numtext.h"
+#include "model/headless_platform.h"
 
 #include <cmath>
 #include <exception>
@@ -53,19 +54,23 @@ void StudyForm::KeyPress(Input i, char32_t& key, const calc::NumberFormat& forma
     funktion::FilterNumericKey(key, Text(i), format.decimal);
 }
 
-const Study& StudyForm::Calculate(const app::TForm1& form, const Progress& progress)
+struct StudyJob::Case {
+    app::HeadlessPlatform recorder;
+    app::TForm1 form;
+    explicit Case(const app::TForm1& window) : form(window, recorder) {}
+};
+
+StudyJob StudyForm::Prepare(const app::TForm1& form) const
 {
+    StudyJob job;
+    job.range_.quantity = quantity_;
     const std::string& decimal = form.Format().decimal;
-    Range range{quantity_, 0, 0, 0};
     try {
-        range.first = calc::StrToFloat(Text(Input::First), decimal);
-        range.last = calc::StrToFloat(Text(Input::Last), decimal);
+        job.range_.first = calc::StrToFloat(Text(Input::First), decimal);
+        job.range_.last = calc::StrToFloat(Text(Input::Last), decimal);
     } catch (const std::exception& e) {
-        last_ = Study{};
-        last_.range = range;
-        last_.format = form.Format();
-        last_.failure = {app::WithFullStop(e.what())};
-        return last_;
+        job.range_.points = 0;
+        job.failure_ = {app::WithFullStop(e.what())};
     }
     // A count that is no whole number gets the range message, as one outside it.
     double points = 0;
@@ -73,9 +78,60 @@ const Study& StudyForm::Calculate(const app::TForm1& form, const Progress& progr
         points = calc::StrToFloat(Text(Input::Points), decimal);
     } catch (const std::exception&) {
     }
-    range.points = points == std::floor(points) && points >= kMinPoints && points <= kMaxPoints ? int(points) : 0;
-    last_ = Run(form, range, progress);
+    if (job.failure_.empty())
+        job.range_.points =
+            points == std::floor(points) && points >= kMinPoints && points <= kMaxPoints ? int(points) : 0;
+    job.case_ = std::make_shared<const StudyJob::Case>(form);
+    return job;
+}
+
+Study StudyJob::Run(const Progress& progress) const
+{
+    if (failure_.empty())
+        return study::Run(case_->form, range_, progress);
+    Study failed;
+    failed.range = range_;
+    failed.format = case_->form.Format();
+    failed.failure = failure_;
+    return failed;
+}
+
+Study StudyJob::Run(SharedProgress& shared) const
+{
+    return Run([&shared](int done, int total) {
+        shared.total = total;
+        shared.done = done;
+        return !shared.cancel;
+    });
+}
+
+const Study& StudyForm::Finish(Study study)
+{
+    last_ = std::move(study);
     return last_;
+}
+
+const Study& StudyForm::Calculate(const app::TForm1& form, const Progress& progress)
+{
+    return Finish(Prepare(form).Run(progress));
+}
+
+ShownTexts StudyForm::Shown(const app::TForm1& form) const
+{
+    ShownTexts shown{form.Language(), {}, ColumnCaptions(form, last_.range.quantity)};
+    for (size_t i = 0; i < kQuantities.size(); ++i)
+        shown.quantities[i] = ColumnCaptions(form, kQuantities[i])[0];
+    return shown;
+}
+
+CaseInputs InputsOf(const app::TForm1& form)
+{
+    CaseInputs inputs;
+    for (app::Field f : app::kNominalInputs)
+        inputs.nominal.emplace_back(form.Caption(f), form.Text(f));
+    for (app::Field f : app::kActualInputs)
+        inputs.actual.emplace_back(form.Caption(f), form.Text(f));
+    return inputs;
 }
 
 }  // namespace study

@@ -103,8 +103,8 @@ TEST(StrToFloat, AcceptedFormsAndFaults)
     EXPECT_EQ(FaultText([] { calc::StrToFloat("1e400", "."); }), "Floating point overflow");
 }
 
-// The rules of the filter for the locale's own separator; the other mark of
-// the two has its rows with the window's key test.
+// The rules of the filter: digits, backspace and one of the locale's own
+// separator; the other mark of the two is dropped like any other key.
 TEST(FilterNumericKey, DigitsBackspaceAndOneSeparator)
 {
     const std::tuple<const char*, char32_t, const char*, bool> cases[] = {
@@ -114,6 +114,7 @@ TEST(FilterNumericKey, DigitsBackspaceAndOneSeparator)
         {".", U'-', "", false},    {".", U'+', "1", false},   {".", U'e', "1", false}, {".", U'E', "1", false},
         {".", U' ', "1", false},   {".", U'a', "", false},    {".", 3, "", false},     {".", 22, "", false},
         {".", 24, "", false},      {".", 26, "", false},      {".", 13, "", false},    {"٫", 0xD9, "", false},
+        {".", U',', "12", false},  {".", U',', "", false},    {",", U'.', "1", false}, {"٫", U'.', "1", false},
     };
     for (const auto& [separator, typed, text, passes] : cases) {
         char32_t key = typed;

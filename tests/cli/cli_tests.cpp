@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -70,8 +74,9 @@ TEST_F(Commands, CsvReadsWithTheLocaleAndWritesNumbersWithAPoint)
     const Outcome o = Tervol({"rate", "--format", "csv", P("start.tvl"), P("glycol.tvl"), P("order.tvl"),
                               P("letters.tvl"), P("missing.tvl")});
     EXPECT_EQ(o.status, 1);
-    const std::string order = "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
-                              "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ";
+    const std::string order =
+        "Primær temp. frem [°C] skal være større end Varm sekundær ud [°C] | "
+        "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ";
     EXPECT_EQ(o.out,
               "file,status,warnings,Primery,Sekundery,EQ_nom,Etpe_nom,Etpa_nom,Etse_nom,Etsa_nom,EPp_nom,EPs_nom,"
               "EAOp_nom,EAOs_nom,EV_p_nom,EV_s_nom,Em_nom,EUA_nom,primery1,Sekundery1,EQ,Etpe,Etse,Etsa,Etpa_beregn,"
@@ -82,8 +87,8 @@ TEST_F(Commands, CsvReadsWithTheLocaleAndWritesNumbersWithAPoint)
                   P("glycol.tvl") +
                   ",ok,,Glykol,Glykol,55,70,40,65,35,1,1,30.0,30.0,1.752,1.756,5.00,11.00,"
                   "Glykol,Glykol,55,73,63,30,33.0,40.0,33.0,0.563,0.829,1.314,1.599,5.79,9.49\r\n" +
-                  P("order.tvl") + "," + order + ",,Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,55,50,60,70,,,,,,,,,\r\n" +
-                  P("letters.tvl") +
+                  P("order.tvl") + "," + order +
+                  ",,Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,55,50,60,70,,,,,,,,,\r\n" + P("letters.tvl") +
                   ",'5x5' is not a valid floating point value.,,"
                   "Vand,Vand,55,70,40,65,35,1,1,,,,,,,Vand,Vand,5x5,73,63,30,,,,,,,,,\r\n" +
                   P("missing.tvl") + ",File not found." + std::string(31, ',') + "\r\n");
@@ -112,24 +117,25 @@ TEST_F(Commands, JsonNumbersNullsAndUnitsInEnglish)
 {
     const Outcome o = Tervol({"rate", P("start.tvl"), "--lang=en", P("order.tvl"), "--format", "json"});
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.out,
-              kUnits + "  {\"file\":\"" + JsonPath(P("start.tvl")) +
-                  "\",\"status\":\"ok\",\"messages\":[],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\","
-                  "\"Sekundery\":\"Vand\",\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,"
-                  "\"Etsa_nom\":35.0,\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":30.0,\"EAOs_nom\":30.0,"
-                  "\"EV_p_nom\":1.602,\"EV_s_nom\":1.599,\"Em_nom\":5.0,\"EUA_nom\":11.0,\"primery1\":\"Vand\","
-                  "\"Sekundery1\":\"Vand\",\"EQ\":55.0,\"Etpe\":73.0,\"Etse\":63.0,\"Etsa\":30.0,\"Etpa_beregn\":33.0,"
-                  "\"EAOp\":40.0,\"EAOs\":33.0,\"EP_p\":0.56,\"EP_s\":0.824,\"EV_p\":1.199,\"EV_s\":1.451,\"Em\":5.78,"
-                  "\"EUA\":9.52}},\n  {\"file\":\"" +
-                  JsonPath(P("order.tvl")) +
-                  "\",\"status\":\"failed\",\"messages\":[\"Primary inlet temperature °C must be greater than "
-                  "Secondary outlet temperature °C\",\"Secondary outlet temperature °C must be greater than Secondary "
-                  "inlet temperature °C\"],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\",\"Sekundery\":\"Vand\","
-                  "\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,\"Etsa_nom\":35.0,"
-                  "\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":null,\"EAOs_nom\":null,\"EV_p_nom\":null,"
-                  "\"EV_s_nom\":null,\"Em_nom\":null,\"EUA_nom\":null,\"primery1\":\"Vand\",\"Sekundery1\":\"Vand\","
-                  "\"EQ\":55.0,\"Etpe\":50.0,\"Etse\":60.0,\"Etsa\":70.0,\"Etpa_beregn\":null,\"EAOp\":null,"
-                  "\"EAOs\":null,\"EP_p\":null,\"EP_s\":null,\"EV_p\":null,\"EV_s\":null,\"Em\":null,\"EUA\":null}}\n]}\n");
+    EXPECT_EQ(
+        o.out,
+        kUnits + "  {\"file\":\"" + JsonPath(P("start.tvl")) +
+            "\",\"status\":\"ok\",\"messages\":[],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\","
+            "\"Sekundery\":\"Vand\",\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,"
+            "\"Etsa_nom\":35.0,\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":30.0,\"EAOs_nom\":30.0,"
+            "\"EV_p_nom\":1.602,\"EV_s_nom\":1.599,\"Em_nom\":5.0,\"EUA_nom\":11.0,\"primery1\":\"Vand\","
+            "\"Sekundery1\":\"Vand\",\"EQ\":55.0,\"Etpe\":73.0,\"Etse\":63.0,\"Etsa\":30.0,\"Etpa_beregn\":33.0,"
+            "\"EAOp\":40.0,\"EAOs\":33.0,\"EP_p\":0.56,\"EP_s\":0.824,\"EV_p\":1.199,\"EV_s\":1.451,\"Em\":5.78,"
+            "\"EUA\":9.52}},\n  {\"file\":\"" +
+            JsonPath(P("order.tvl")) +
+            "\",\"status\":\"failed\",\"messages\":[\"Primary inlet temperature °C must be greater than "
+            "Secondary outlet temperature °C\",\"Secondary outlet temperature °C must be greater than Secondary "
+            "inlet temperature °C\"],\"warnings\":[],\"fields\":{\"Primery\":\"Vand\",\"Sekundery\":\"Vand\","
+            "\"EQ_nom\":55.0,\"Etpe_nom\":70.0,\"Etpa_nom\":40.0,\"Etse_nom\":65.0,\"Etsa_nom\":35.0,"
+            "\"EPp_nom\":1.0,\"EPs_nom\":1.0,\"EAOp_nom\":null,\"EAOs_nom\":null,\"EV_p_nom\":null,"
+            "\"EV_s_nom\":null,\"Em_nom\":null,\"EUA_nom\":null,\"primery1\":\"Vand\",\"Sekundery1\":\"Vand\","
+            "\"EQ\":55.0,\"Etpe\":50.0,\"Etse\":60.0,\"Etsa\":70.0,\"Etpa_beregn\":null,\"EAOp\":null,"
+            "\"EAOs\":null,\"EP_p\":null,\"EP_s\":null,\"EV_p\":null,\"EV_s\":null,\"Em\":null,\"EUA\":null}}\n]}\n");
     EXPECT_EQ(o.err, "tervol: " + P("order.tvl") +
                          ": Primary inlet temperature °C must be greater than Secondary outlet temperature °C | "
                          "Secondary outlet temperature °C must be greater than Secondary inlet temperature °C\n");
@@ -181,10 +187,9 @@ TEST_F(Commands, EnglishTableCaptions)
 TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 {
     dir_.Write("big.tvl", Case({{3, "550000"}}));
-    const std::pair<const char*, const char*> rows[] = {
-        {"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
-        {"json", "\"EV_p_nom\":16017.961,\"EV_s_nom\":15986.618"},
-        {"table", "16.017,961"}};
+    const std::pair<const char*, const char*> rows[] = {{"csv", ",30.0,30.0,16017.961,15986.618,5.00,110000.00,"},
+                                                        {"json", "\"EV_p_nom\":16017.961,\"EV_s_nom\":15986.618"},
+                                                        {"table", "16.017,961"}};
     for (const auto& [format, expected] : rows)
         EXPECT_NE(Tervol({"rate", "--format", format, P("big.tvl")}).out.find(expected), std::string::npos) << format;
 }
@@ -193,7 +198,8 @@ TEST_F(Commands, ThousandsAreGroupedInTheTableOnly)
 // program's test writes; here the writer fails.
 TEST_F(Commands, ReportThatCannotBeWrittenFails)
 {
-    const cli::Host failing{kDanish, [](const report::Tquickrptpage&, const std::string&) { throw std::runtime_error("x"); }};
+    const cli::Host failing{kDanish,
+                            [](const report::Tquickrptpage&, const std::string&) { throw std::runtime_error("x"); }};
     const Outcome o = Tervol({"report", P("start.tvl"), "-o", P("c.pdf")}, failing);
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "tervol: " + P("c.pdf") + ": filen kan ikke skrives\n");
@@ -278,6 +284,142 @@ TEST(CommandLine, HelpVersionAndWhatStartsTheWindow)
         {{"report"}, true}, {{"--help"}, true}, {{"-x"}, true},   {{"a.tvl", "b.tvl"}, true}};
     for (const auto& [args, command] : rows)
         EXPECT_EQ(cli::IsCommandLine(args), command) << args.size();
+}
+
+}  // namespace
+
+namespace {
+
+// The start-up case with one line's text replaced by any bytes.
+std::string CaseWith(int line, const std::string& text)
+{
+    std::string bytes = Case({{line, "@@"}});
+    return bytes.replace(bytes.find("@@"), 2, text);
+}
+
+class Hostile : public Commands {};
+
+// A byte-order mark (read as the Windows-1252 text "ï»¿"), a tab: computed as
+// the mixture, as the window does, but said on standard error and in the
+// warnings column, in either language.
+TEST_F(Hostile, UnknownMediumTextIsWarnedAbout)
+{
+    dir_.Write("bom.tvl", CaseWith(1, "\xef\xbb\xbfVand"));
+    const std::pair<const char*, std::string> rows[] = {
+        {"da", "Primery 'ï»¿Vand' er ikke et kendt medie; beregnet som glykolblandingen"},
+        {"en", "Primery 'ï»¿Vand' is not a known medium; computed as the glycol mixture"}};
+    for (const auto& [language, warning] : rows) {
+        const Outcome o = Tervol({"rate", "--format", "csv", "--lang", language, P("bom.tvl")});
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.err, "tervol: " + P("bom.tvl") + ": " + warning + "\n");
+        EXPECT_NE(o.out.find(",ok," + warning + ",ï»¿Vand,Vand,55,70,40,65,35,1,1,30.0,30.0,1.752,1.599,"),
+                  std::string::npos)
+            << o.out;
+    }
+    dir_.Write("tab.tvl", CaseWith(17, "\tVand"));
+    EXPECT_EQ(
+        Tervol({"rate", "--format", "json", "--lang", "en", P("tab.tvl")}).err,
+        "tervol: " + P("tab.tvl") + ": Sekundery1 '\\x09Vand' is not a known medium; computed as the glycol mixture\n");
+}
+
+TEST_F(Hostile, UnreadableCasesNameTheirCause)
+{
+    dir_.Write("nul.tvl", CaseWith(18, std::string("5.\0"
+                                                   "5",
+                                                   4)));
+    dir_.Write("big.tvl", std::string(1024 * 1024 + 1, 'x'));
+    const std::tuple<const char*, const char*, std::string> rows[] = {
+        {"nul.tvl", "da", "'5.\\x005' is not a valid floating point value."},
+        {"big.tvl", "da", "I/O error 27. (større end 1 MiB)"},
+        {"big.tvl", "en", "I/O error 27. (larger than 1 MiB)"},
+    };
+    for (const auto& [file, language, message] : rows) {
+        const Outcome o = Tervol({"rate", "--lang", language, "--format", "csv", P(file)});
+        EXPECT_EQ(o.status, 1);
+        EXPECT_EQ(o.err, "tervol: " + P(file) + ": " + message + "\n");
+    }
+}
+
+// Full precision: the calculated doubles, each within half a unit of the
+// window's last decimal of the shown value; inputs as their value.
+TEST_F(Hostile, FullPrecisionAgreesWithTheShownRounding)
+{
+    const std::string shown = Tervol({"rate", "--format", "csv", P("start.tvl")}).out;
+    const std::string full = Tervol({"rate", "--format", "csv", "--precision=full", P("start.tvl")}).out;
+    const auto cells = [](const std::string& csv) {
+        std::vector<std::string> out;
+        std::string row = csv.substr(csv.find("\r\n") + 2);
+        row = row.substr(0, row.find("\r\n"));
+        for (size_t at = 0; at <= row.size();) {
+            const size_t comma = std::min(row.find(',', at), row.size());
+            out.push_back(row.substr(at, comma - at));
+            at = comma + 1;
+        }
+        return out;
+    };
+    const auto a = cells(shown), b = cells(full);
+    ASSERT_EQ(a.size(), 33u);
+    ASSERT_EQ(b.size(), 33u);
+    EXPECT_EQ(a[7], "40");  // an input
+    EXPECT_EQ(b[7], "40");
+    for (int i : {12, 13, 14, 15, 16, 17, 24, 25, 26, 27, 28, 29, 30, 31, 32}) {
+        const size_t point = a[i].find('.');
+        const int decimals = point == std::string::npos ? 0 : static_cast<int>(a[i].size() - point - 1);
+        EXPECT_NE(a[i], b[i]) << i;
+        EXPECT_LE(std::abs(std::stod(a[i]) - std::stod(b[i])), 0.5 * std::pow(10.0, -decimals) + 1e-12) << i;
+    }
+}
+
+// The study's machine outputs are the same bytes whichever separator the
+// locale reads the case with.
+TEST_F(Hostile, StudyOutputsAreTheSameInADecimalCommaLocaleAndInC)
+{
+    const cli::Host c{{".", ","}, nullptr};
+    for (const char* format : {"csv", "json"}) {
+        const Outcome danish = Tervol({"study", P("start.tvl"), "--format", format});
+        const Outcome plain = Tervol({"study", P("start.tvl"), "--format", format}, c);
+        EXPECT_EQ(danish.status, 0);
+        EXPECT_EQ(danish.out, plain.out);
+    }
+    EXPECT_NE(Tervol({"study", P("start.tvl"), "--format", "csv"}, c)
+                  .out.find("\r\n55,ok,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n"),
+              std::string::npos);
+    EXPECT_NE(Tervol({"study", P("start.tvl"), "--format", "json"}, c)
+                  .out.find("{\"EQ\":55.0,\"status\":\"ok\",\"messages\":[],\"results\":{\"Etpa_beregn\":33.0,"
+                            "\"EAOp\":40.0,\"EAOs\":33.0,\"EP_p\":0.56,\"EP_s\":0.824,\"EV_p\":1.199,\"EV_s\":1.451,"
+                            "\"Em\":5.78,\"EUA\":9.52}}\n]}\n"),
+              std::string::npos);
+}
+
+TEST_F(Hostile, HugeRangesAndRepeatedOptions)
+{
+    const Outcome huge = Tervol({"study", P("start.tvl"), "--from", "0", "--to", "1e308", "--points", "3"});
+    EXPECT_EQ(huge.out.find("inf"), std::string::npos) << huge.out;
+    EXPECT_NE(huge.out.find("\n  5e+307  "), std::string::npos) << huge.out;
+    const std::tuple<std::vector<std::string>, const char*, const char*> rows[] = {
+        {{"study", "a", "--from", "-1e308", "--to", "1e308"},
+         "the range from --from to --to is too large",
+         "området fra --from til --to er for stort"},
+        {{"study", "a", "--points", "5", "--points=7"},
+         "--points is given more than once",
+         "--points er angivet mere end én gang"},
+        {{"report", "a", "-o", "x.pdf", "--output", "y.pdf"},
+         "--output is given more than once",
+         "--output er angivet mere end én gang"},
+        {{"reprot", "c.tvl"},
+         "unknown command 'reprot'; did you mean 'report'?",
+         "ukendt kommando 'reprot'; mente du 'report'?"},
+        {{"help"}, "unknown command 'help'; did you mean '--help'?", "ukendt kommando 'help'; mente du '--help'?"},
+    };
+    for (const auto& [args, english, danish] : rows) {
+        const Outcome o = Tervol(args);
+        EXPECT_EQ(o.status, 2) << english;
+        EXPECT_EQ(o.err.find(std::string("tervol: ") + english + "\ntervol: " + danish + "\n"), 0u) << o.err;
+    }
+    EXPECT_TRUE(cli::IsCommandLine(std::vector<std::string>{"reprot"}));
+    EXPECT_FALSE(cli::IsCommandLine(std::vector<std::string>{"c.tvl"}));
+    EXPECT_FALSE(cli::IsCommandLine(std::vector<std::string>{"sub/c"}));
+    EXPECT_FALSE(cli::IsCommandLine(std::vector<std::string>{P("start.tvl")}));
 }
 
 }  // namespace

@@ -67,6 +67,8 @@ cat >"$cups/queue.ppd" <<'EOF'
 *CloseUI: *Duplex
 EOF
 
+# Qt's dialogs speak the window's language, Danish at start.
+preview='^Forh.*ndsvis udskrift' dialog='^Udskriv$' print=Udskriv
 cupsd -f -c "$cups/etc/cupsd.conf" -s "$cups/etc/cups-files.conf" >"$cups/log/cupsd.out" 2>&1 &
 cupsd=$!
 trap 'kill "$cupsd" 2>/dev/null; cleanup' EXIT
@@ -78,12 +80,12 @@ poll 10 running || fail "no scheduler: $(cat "$cups/log/cupsd.out" "$cups/log/er
 
 start C
 click Udskriv "$(button 168)"
-poll 10 found '^Print Preview' || fail "Udskriv: no print preview"
-read -r px py < <("${walker[@]}" where '^Print Preview' "push button" Print) || fail "no Print button in the preview"
+poll 10 found "$preview" || fail "Udskriv: no print preview"
+read -r px py < <("${walker[@]}" where "$preview" "push button" "$print") || fail "no Print button in the preview"
 xdo mousemove "$px" "$py" click 1
-poll 10 found '^Print$' || fail "the preview's Print opened no print dialog"
-"${walker[@]}" where '^Print$' "combo box" Tervol_test >/dev/null || fail "the print dialog does not offer Tervol_test"
-enter '^Print$' "the print dialog"
+poll 10 found "$dialog" || fail "the preview's Print opened no print dialog"
+"${walker[@]}" where "$dialog" "combo box" Tervol_test >/dev/null || fail "the print dialog does not offer Tervol_test"
+enter "$dialog" "the print dialog"
 
 completed() { [[ $(lpstat -W completed -o Tervol_test 2>/dev/null) ]]; }
 poll 30 completed || fail "no completed job: $(lpstat -o 2>&1; tail -n 20 "$cups/log/error_log")"
@@ -120,5 +122,45 @@ for row in 'Effekt +55 +kW +55 +kW' 'Primær temp. frem +70 +°C +73 +°C' 'Prim
     'Varmeoverføringsevne +11.00 +kW/°C +9.52 +kW/°C'; do
     grep -Eq "$row" <<<"$text" || fail "no row /$row/ on the printed page: $text"
 done
+quit Escape Escape
+
+# A queue that rejects jobs: the refusal is said, not taken for a print.
+cupsreject Tervol_test 2>"$cups/log/reject.out" || fail "cupsreject: $(<"$cups/log/reject.out")"
+jobs_before=$(lpstat -W all -o Tervol_test 2>/dev/null | wc -l)
+start C
+click Udskriv "$(button 168)"
+poll 10 found "$preview" || fail "Udskriv: no print preview"
+read -r px py < <("${walker[@]}" where "$preview" "push button" "$print") || fail "no Print button in the preview"
+xdo mousemove "$px" "$py" click 1
+poll 10 found "$dialog" || fail "the preview's Print opened no print dialog"
+xdo windowfocus --sync "$win"
+xdo key Return
+poll 10 gone "$dialog" && poll 10 gone "$preview" || fail "the print dialog or the preview stays open"
+poll 10 found '^Tervol$' || fail "a refused job gave no message"
+[[ $(lpstat -W all -o Tervol_test 2>/dev/null | wc -l) == "$jobs_before" ]] || fail "the rejecting queue holds a new job"
+xdo key Return
+poll 5 only_main || fail "the refusal's box stays open"
+quit Escape Escape
+
+# A print server that takes the connection and never answers: the preview
+# still opens at once, on the PDF-only page with its reason.
+silent=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+/usr/bin/python3 -c '
+import socket, sys
+s = socket.socket(); s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+s.bind(("127.0.0.1", int(sys.argv[1]))); s.listen(16)
+held = []
+while True:
+    held.append(s.accept()[0])
+' "$silent" &
+listener=$!
+trap 'kill "$cupsd" "$listener" 2>/dev/null; cleanup' EXIT
+export CUPS_SERVER=127.0.0.1:$silent
+start C
+click Udskriv "$(button 168)"
+poll 3 found '^Vis udskrift$' || fail "with a silent print server no preview within 3 s"
+xdo windowfocus --sync "$win"
+xdo key Escape
+poll 5 only_main || fail "the PDF-only preview stays open after Escape"
 quit Escape Escape
 step "all passed"

@@ -56,10 +56,10 @@ TEST_F(WindowTest, EnterRunsBeregnNominelExceptOnAFocusedButton)
 TEST_F(WindowTest, TabOrderOfEveryControl)
 {
     const QStringList order = {
-        "primery1",      "Sekundery1",   "EQ",         "Etpe",          "Etsa",      "Etse",     "BitBtn1",
-        "BitBtn2",       "BitBtn3",      "BitBtn4",    "Primery",       "Sekundery", "EQ_nom",   "Etpe_nom",
-        "Etpa_nom",      "Etsa_nom",     "Etse_nom",   "EPp_nom",       "EPs_nom",   "BitBtnDK", "BitBtnUK",
-        "BitBtnHentSag", "BitBtnGemSom", "BitBtnHelp", "BitBtnDellast", "primery1",
+        "primery1",      "Sekundery1",   "EQ",         "Etpe",          "Etsa",         "Etse",     "BitBtn1",
+        "BitBtn2",       "BitBtn3",      "BitBtn4",    "Primery",       "Sekundery",    "EQ_nom",   "Etpe_nom",
+        "Etpa_nom",      "Etsa_nom",     "Etse_nom",   "EPp_nom",       "EPs_nom",      "BitBtnDK", "BitBtnUK",
+        "BitBtnHentSag", "BitBtnGemSom", "BitBtnHelp", "BitBtnDellast", "BitBtnSeason", "primery1",
     };
     QWidget* first = window->findChild<QWidget*>("primery1");
     first->setFocus();
@@ -80,18 +80,19 @@ TEST_F(WindowTest, KeyFilter)
     // character), its text, result
     const std::tuple<const char*, const char*, Qt::Key, const char*, const char*> cases[] = {
         {".", "", {}, "12.5", "12.5"},
-        {".", "", {}, "0,25", "0.25"},  // the other mark stands for the separator
-        {".", "1.5", {}, ",", "1.5"},   // ... but never for a second one
+        {".", "", {}, "0,25", "025"},  // the other mark groups thousands and is dropped
+        {".", "", {}, "1,500", "1500"},
+        {",", "", {}, "1.500", "1500"},  // the Danish way to write fifteen hundred
+        {".", "1.5", {}, ",", "1.5"},
         {",", "1", {}, ",5", "1,5"},
-        {",", "", {}, "0.20", "0,20"},  // both roles
         {",", "1,5", {}, ".", "1,5"},
-        {"\u066b", "", {}, "1,5.", "1\u066b5"},  // a separator of two bytes
+        {"\u066b", "1\u066b", {}, "5,.2", "1\u066b52"},  // a separator of two bytes
         {".", "12", Qt::Key_V, "\x16", "12"},
         {".", "12", Qt::Key_Backspace, "\b", "1"},  // as X11 sends them
         // One event carrying several characters (key compression): each is
         // judged against the text the ones before it left.
         {".", "", Qt::Key_unknown, "1.5.x2", "1.52"},
-        {".", "", Qt::Key_unknown, "0,2,5", "0.25"},
+        {".", "", Qt::Key_unknown, "0,2.5", "02.5"},
         {",", "7", Qt::Key_unknown, "-1e3 ", "713"},
     };
     QGuiApplication::clipboard()->setText("9");

@@ -16,7 +16,8 @@ run() {
     status=$?
     err=$(<"$dir/err")
 }
-printf '%s\r\n' Vand Vand 55.5 70 40 65 35 1 1 >"$dir/case.tvl"
+printf '%s\r\n' Vand Vand 55.5 70 40 65 35 1 1 30.0 30.0 1.602 1.599 5.00 11.00 \
+    Vand Vand 55.5 73 63 30 33.0 40.0 33.0 0.560 0.824 1.199 1.451 5.78 9.52 >"$dir/case.tvl"
 chmod 644 "$dir/case.tvl"
 printf 'old report' >"$dir/old.pdf"
 

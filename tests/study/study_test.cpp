@@ -147,4 +147,53 @@ TEST(StudyForm, ReadsTheRangeFromItsTexts)
     }
 }
 
+// A prepared study runs on the case as it was when it was prepared: the
+// window may change meanwhile (the worker thread's copy). Cancelling through
+// the shared flag stops it after the point under way.
+TEST(StudyForm, PreparedStudyKeepsItsCaseAndStopsWhenCancelled)
+{
+    StartedForm s;
+    study::StudyForm f;
+    f.Open(s.form);
+    const study::StudyJob job = f.Prepare(s.form);
+    s.form.SetText(Field::Etpe, "20");  // every point would now fail
+    s.form.SetText(Field::EQ_nom, "");
+    const study::Study st = job.Run();
+    ASSERT_TRUE(st.ok());
+    ASSERT_EQ(st.points.size(), 10u);
+    EXPECT_EQ(st.points[9].result->texts[0], "33.0");  // Etpa_beregn at 55 kW, as "Beregn Aktuel" gives it
+    EXPECT_EQ(st.points[0].result->texts[8], "2.07");
+
+    study::SharedProgress shared;
+    shared.cancel = true;
+    const study::Study stopped = job.Run(shared);
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(stopped.points.size(), 1u);
+    EXPECT_EQ(shared.done, 1);
+    EXPECT_EQ(shared.total, 10);
+}
+
+// The window rewrites its captions only when the language or a caption it
+// shows changes: the shown study's quantity names its columns.
+TEST(StudyForm, ShownTextsFollowLanguageAndQuantity)
+{
+    StartedForm s;
+    study::StudyForm f;
+    f.Open(s.form);
+    f.Calculate(s.form);
+    const study::ShownTexts danish = f.Shown(s.form);
+    EXPECT_EQ(danish.language, "DK");
+    EXPECT_EQ(danish.columns[0], "Effekt [kW]");
+    EXPECT_EQ(danish.quantities[3], "Varm sekundær ud [°C]");
+    s.form.SetText(Field::EQ, "40");  // a text, not a caption
+    EXPECT_EQ(f.Shown(s.form), danish);
+    f.ChooseQuantity(Quantity::Etsa, s.form);
+    EXPECT_EQ(f.Shown(s.form), danish);  // until its study is computed
+    f.Calculate(s.form);
+    EXPECT_EQ(f.Shown(s.form).columns[0], "Kold sekundær ind [°C]");
+    s.Click(&app::TForm1::BitBtnUKClick);
+    EXPECT_EQ(f.Shown(s.form).language, "UK");
+    EXPECT_EQ(f.Shown(s.form).quantities[0], "Transferred heat (kW)");
+}
+
 }  // namespace

@@ -1,0 +1,18 @@
+// The part-load window's table: one row per point, a failed point's messages
+// across its result columns, each column as wide as its longest word or
+// number.
+#pragma once
+
+#include "study/study.h"
+
+class QTableWidget;
+
+namespace app::qt {
+
+void FillStudyTable(QTableWidget& table, const study::Study& study);
+
+// Room for each column's longest caption word and cell; what is left of the
+// view is shared out so that the columns fill it.
+void FitStudyColumns(QTableWidget& table);
+
+}  // namespace app::qt

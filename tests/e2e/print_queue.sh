@@ -75,14 +75,25 @@ trap 'kill "$cupsd" 2>/dev/null; cleanup' EXIT
 export CUPS_SERVER=$cups/socket
 running() { [[ -S $CUPS_SERVER ]] && lpstat -r >/dev/null 2>&1; }
 poll 10 running || fail "no scheduler: $(cat "$cups/log/cupsd.out" "$cups/log/error_log" 2>/dev/null)"
-{ lpadmin -p Tervol_test -E -v "file://$out/report.pdf" -P "$cups/queue.ppd" && lpadmin -d Tervol_test; } 2>"$cups/log/lpadmin.out" ||
-    fail "lpadmin: $(cat "$cups/log/lpadmin.out")"
+# The default printer's PPD lacks *LanguageEncoding, on which Qt 6.4's
+# printer properties crash: the program leaves it out of the print dialog.
+grep -v '^\*LanguageEncoding' "$cups/queue.ppd" >"$cups/nolang.ppd"
+{ lpadmin -p Tervol_test -E -v "file://$out/report.pdf" -P "$cups/queue.ppd" &&
+    lpadmin -p Tervol_nolang -E -v "file:///dev/null" -P "$cups/nolang.ppd" && lpadmin -d Tervol_nolang; } \
+    2>"$cups/log/lpadmin.out" || fail "lpadmin: $(cat "$cups/log/lpadmin.out")"
+# note: the box that names the printers left out, closed by Enter.
+note() {
+    poll 10 found '^Tervol$' || fail "no note on the printer left out"
+    xdo windowfocus --sync "$win"
+    xdo key Return
+}
 
 start C
 click Udskriv "$(button 168)"
 poll 10 found "$preview" || fail "Udskriv: no print preview"
 read -r px py < <("${walker[@]}" where "$preview" "push button" "$print") || fail "no Print button in the preview"
 xdo mousemove "$px" "$py" click 1
+note
 poll 10 found "$dialog" || fail "the preview's Print opened no print dialog"
 "${walker[@]}" where "$dialog" "combo box" Tervol_test >/dev/null || fail "the print dialog does not offer Tervol_test"
 enter "$dialog" "the print dialog"
@@ -132,6 +143,7 @@ click Udskriv "$(button 168)"
 poll 10 found "$preview" || fail "Udskriv: no print preview"
 read -r px py < <("${walker[@]}" where "$preview" "push button" "$print") || fail "no Print button in the preview"
 xdo mousemove "$px" "$py" click 1
+note
 poll 10 found "$dialog" || fail "the preview's Print opened no print dialog"
 xdo windowfocus --sync "$win"
 xdo key Return

@@ -4,10 +4,9 @@
 
 #include "study/study.h"
 
-#include <QChartView>
 #include <QString>
 
-class QChart;
+#include <qcustomplot.h>
 
 namespace app::qt {
 
@@ -15,17 +14,22 @@ struct ChartCaptions {
     QString varied, returnTemperature, primaryFlow;
 };
 
-// Fills `chart` anew: primary return temperature (left axis) and primary
-// flow (right axis) against the varied quantity; failed points left out.
-void FillStudyChart(QChart& chart, const study::Study& study, const ChartCaptions& captions);
+// Fills `plot` anew: primary return temperature (left axis) and primary flow
+// (right axis) against the varied quantity, failed points left out. The axis
+// numbers are written in the study's number format (the window's); the two
+// value axes are cut into the same number of steps, so the left axis's
+// gridlines serve both.
+void FillStudyChart(QCustomPlot& plot, const study::Study& study, const ChartCaptions& captions);
+
+// New captions for the lines and axes already drawn.
+void SetChartCaptions(QCustomPlot& plot, const ChartCaptions& captions);
 
 // The chart as the study window shows it.
-class StudyChart : public QChartView {
+class StudyChart : public QCustomPlot {
 public:
     explicit StudyChart(QWidget* parent);
 
     void Show(const study::Study& study, const ChartCaptions& captions);
-    // New captions for the lines and axes already drawn.
     void Retranslate(const ChartCaptions& captions);
 };
 

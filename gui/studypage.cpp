@@ -2,13 +2,10 @@
 
 #include "report/qt/report_print.h"
 
-#include <QAbstractAxis>
-#include <QChart>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QPainter>
+#include <QPicture>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -33,6 +30,16 @@ QString ColumnHeader(const QString& caption)
         }
     }
     return text;
+}
+
+QStringList ColumnSymbols(study::Quantity varied)
+{
+    static const char* const kVaried[] = {"Q\n[kW]", "tpe\n[°C]", "tsa\n[°C]", "tse\n[°C]"};
+    QStringList symbols{QString::fromUtf8(kVaried[static_cast<int>(varied)])};
+    for (const char* s : {"tpa\n[°C]", "Δtp\n[°C]", "Δts\n[°C]", "Δpp\n[bar]", "Δps\n[bar]", "Vp\n[m³/h]", "Vs\n[m³/h]",
+                          "Δtm\n[°C]", "UA\n[kW/°C]"})
+        symbols << QString::fromUtf8(s);
+    return symbols;
 }
 
 std::vector<int> RowsShown(int rowCount, int capacity)
@@ -90,41 +97,32 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
     inputs(left, page.nominalHeading, page.nominalInputs);
     inputs(left + width - columnWidth, page.actualHeading, page.actualInputs);
 
-    // The table, then the chart below it down to the bottom margin.
-    constexpr double pageBottom = 282, minChartHeight = 95, maxChartHeight = 120, headerHeight = 11, row = 3.6;
+    // The table, then its legend, then the chart below down to the bottom
+    // margin. Ten captions do not fit across the page at a legible size: each
+    // column is headed by its symbol and unit, and the legend names them.
+    constexpr double pageBottom = 282, minChartHeight = 95, maxChartHeight = 120, headerHeight = 8, row = 3.6;
+    constexpr double body = 7, legendRow = 3.4;
     const double tableTop = inputsBottom + 4;
+    const QStringList symbols = ColumnSymbols(study.range.quantity);
     const int columns = int(page.columns.size());
     // The varied value may carry up to twelve digits; the results fewer.
     const double firstCell = 24, cell = (width - firstCell) / std::max(columns - 1, 1);
     const auto column = [&](int c) { return c == 0 ? left : left + firstCell + (c - 1) * cell; };
     const auto cellWidth = [&](int c) { return c == 0 ? firstCell : cell; };
-    for (int c = 0; c < columns; ++c) {
-        // A caption's longest word must fit its column: smaller type, not a
-        // word cut in two.
-        QFont headerFont = font(6.5, true);
-        const double room = (cellWidth(c) - 1) * sx;
-        for (double size = 6.5; size >= 4.5; size -= 0.25) {
-            headerFont = font(size, true);
-            const QFontMetricsF metrics(headerFont, &device);
-            double widest = 0;
-            for (const QString& word : page.columns[c].split(QRegularExpression(QStringLiteral("\\s+"))))
-                widest = std::max(widest, metrics.horizontalAdvance(word));
-            if (widest <= room)
-                break;
-        }
-        painter.setFont(headerFont);
-        painter.drawText(mm(column(c), tableTop, cellWidth(c), headerHeight), Qt::AlignCenter | Qt::TextWordWrap,
-                         ColumnHeader(page.columns[c]));
-    }
+    painter.setFont(font(body + 1, true));
+    for (int c = 0; c < columns && c < symbols.size(); ++c)
+        painter.drawText(mm(column(c), tableTop, cellWidth(c), headerHeight), Qt::AlignCenter, symbols[c]);
+    const int legendRows = (std::min(columns, int(symbols.size())) + 1) / 2;
     QPen rule(Qt::black);
     rule.setWidthF(0.2 * sx);
     painter.setPen(rule);
     painter.drawLine(QPointF(left * sx, (tableTop + headerHeight) * sy),
                      QPointF((left + width) * sx, (tableTop + headerHeight) * sy));
     painter.setPen(Qt::black);
-    const int capacity = int((pageBottom - minChartHeight - 6 - row - tableTop - headerHeight) / row);
+    const double legendHeight = legendRows * legendRow + 2;
+    const int capacity = int((pageBottom - minChartHeight - 6 - row - legendHeight - tableTop - headerHeight) / row);
     const std::vector<int> shown = RowsShown(int(page.rows.size()), std::max(capacity, 2));
-    painter.setFont(font(7));
+    painter.setFont(font(body));
     double y = tableTop + headerHeight + 0.5;
     for (int r : shown) {
         const QStringList& cells = page.rows[r];
@@ -145,34 +143,44 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
                          page.shownOf.arg(shown.size()).arg(page.rows.size()));
         y += row;
     }
+    y += 2;
+    for (int c = 0; c < columns && c < symbols.size(); ++c) {
+        const double x = left + (c < legendRows ? 0 : width / 2), top = y + (c % legendRows) * legendRow;
+        painter.setFont(font(body, true));
+        painter.drawText(mm(x, top, 14, legendRow), Qt::AlignLeft | Qt::AlignVCenter, symbols[c].section('\n', 0, 0));
+        painter.setFont(font(body));
+        painter.drawText(mm(x + 14, top, width / 2 - 16, legendRow), Qt::AlignLeft | Qt::AlignVCenter,
+                         page.columns[c].simplified());
+    }
+    y += legendRows * legendRow;
     const double chartTop = y + 6;
     const double chartHeight = std::min(maxChartHeight, pageBottom - chartTop);
 
-    // The chart, drawn anew at the page's size so that it is sharp on paper.
-    QGraphicsScene scene;
-    auto* chart = new QChart;
-    scene.addItem(chart);
+    // The chart, drawn anew at the page's size so that it is sharp on paper:
+    // laid out in points, so that fonts and lines keep their printed size,
+    // recorded as vector drawing and scaled into its place.
     const QRectF target = mm(left, chartTop, width, chartHeight);
-    // Laid out in points: fonts and lines keep their printed size.
-    const QSizeF points(width / kMmPerInch * 72, chartHeight / kMmPerInch * 72);
-    chart->setGeometry(QRectF(QPointF(0, 0), points));
-    chart->setBackgroundVisible(false);
-    FillStudyChart(*chart, study, captions);
-    const QFont small = [] {
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(7);
-        return f;
-    }();
-    for (QAbstractAxis* axis : chart->axes()) {
-        axis->setLabelsFont(small);
-        axis->setTitleFont(small);
+    const QSize points(int(width / kMmPerInch * 72), int(chartHeight / kMmPerInch * 72));
+    QCustomPlot plot;
+    plot.setAntialiasedElements(QCP::aeAll);
+    plot.setBackground(Qt::NoBrush);
+    FillStudyChart(plot, study, captions);
+    QFont small(QStringLiteral("Arial"));
+    small.setPointSizeF(7);
+    for (QCPAxis* axis : {plot.xAxis, plot.yAxis, plot.yAxis2}) {
+        axis->setTickLabelFont(small);
+        axis->setLabelFont(small);
     }
-    chart->legend()->setFont(small);
-    // The chart lays itself out when the event loop next runs; the page is
-    // painted now.
-    chart->layout()->activate();
-    scene.setSceneRect(chart->geometry());
-    scene.render(&painter, target, chart->geometry());
+    plot.legend->setFont(small);
+    QPicture picture;
+    QCPPainter recorder(&picture);
+    plot.toPainter(&recorder, points.width(), points.height());
+    recorder.end();
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / points.width(), target.height() / points.height());
+    painter.drawPicture(0, 0, picture);
+    painter.restore();
     painter.restore();
 }
 

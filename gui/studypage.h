@@ -24,6 +24,8 @@ struct StudyPage {
     QStringList columns;                                                   // ten
     std::vector<QStringList> rows;  // ten cells, or the value and the point's messages
     QString shownOf;                // "%1" rows of "%2" when not every row fits
+    QString sheetName;              // of the saved workbook
+    int variedRow = -1;             // the actual input the study varies
 };
 
 // One A4 portrait page, millimetres from the paper's top-left corner at the
@@ -38,6 +40,10 @@ void ShowStudyPreview(const StudyPage& page, const study::Study& study, const Ch
 
 // A column caption on two lines: the name, then its unit.
 QString ColumnHeader(const QString& caption);
+
+// The printed table's column heads: the symbol, a line break and the unit
+// (the window's units), the varied quantity's first, then the nine results.
+QStringList ColumnSymbols(study::Quantity varied);
 
 // The rows of the table that fit `capacity`: all of them, or evenly spaced
 // ones from the first to the last.

@@ -2,6 +2,7 @@
 
 #include "casefile/replace_file.h"
 #include "gui/keyfilter.h"
+#include "gui/studysave.h"
 #include "gui/studytable.h"
 #include "report/qt/report_print.h"
 #include "study/shown.h"
@@ -151,7 +152,7 @@ void StudyWindow::Connect()
     connect(quantity_, &QComboBox::activated, this, [this](int index) { ChooseQuantity(index); });
     connect(calculate_, &QPushButton::clicked, this, [this] { Calculate(); });
     connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(); });
-    connect(save_, &QPushButton::clicked, this, [this] { SaveCsvAs(); });
+    connect(save_, &QPushButton::clicked, this, [this] { SaveAs(); });
     connect(print_, &QPushButton::clicked, this, [this] { Print(); });
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -300,12 +301,12 @@ void StudyWindow::CopyTable()
         QString::fromStdString(study::TabSeparated(s, study::ColumnCaptions(form_, s.range.quantity))));
 }
 
-void StudyWindow::SaveCsv(const QString& path)
+void StudyWindow::Save(const QString& path)
 {
     form_.Dispatch([&] {
-        const std::string csv = study::Csv(model_.Last());
+        const study::Study& s = model_.Last();
         try {
-            casefile::ReplaceFile(path.toStdString(), csv);
+            SaveStudyFile(path, s, study::ColumnCaptions(form_, s.range.quantity), Page());
         } catch (const std::exception& e) {
             // The box says what failed, in the window's language, and why.
             const study::Captions& c = study::CaptionsFor(form_.Language());
@@ -314,13 +315,11 @@ void StudyWindow::SaveCsv(const QString& path)
     });
 }
 
-void StudyWindow::SaveCsvAs()
+void StudyWindow::SaveAs()
 {
-    const study::Captions& c = study::CaptionsFor(form_.Language());
-    const QString path = QFileDialog::getSaveFileName(this, Q(c.saveTitle), QStringLiteral("dellast.csv"),
-                                                      Q(c.saveFilter), nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = AskStudyFileName(this, study::CaptionsFor(form_.Language()));
     if (!path.isEmpty())
-        SaveCsv(path);
+        Save(path);
 }
 
 StudyPage StudyWindow::Page() const
@@ -329,6 +328,7 @@ StudyPage StudyWindow::Page() const
     const auto trimmed = [](const std::string& s) { return QString::fromStdString(s).trimmed(); };
     StudyPage page;
     page.title = Q(c.title);
+    page.sheetName = Q(c.pageTitle);
     page.date = report::TodayReportDateText();
     page.nominalHeading = trimmed(form_.GroupCaption(Group::GroupBox1));
     page.actualHeading = trimmed(form_.GroupCaption(Group::GroupBox2));
@@ -345,8 +345,10 @@ StudyPage StudyWindow::Page() const
     for (size_t i = 0; i < computed_.actual.size(); ++i) {
         QString text = QString::fromStdString(computed_.actual[i].second);
         // The varied input shows its range.
-        if (kActualInputs[i] == varied && !s.points.empty())
+        if (kActualInputs[i] == varied && !s.points.empty()) {
             text = shown(s.points.front()) + QStringLiteral(" … ") + shown(s.points.back());
+            page.variedRow = int(i);
+        }
         page.actualInputs.push_back({trimmed(now.actual[i].first), text});
     }
     for (const std::string& caption : study::ColumnCaptions(form_, s.range.quantity))

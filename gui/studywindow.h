@@ -34,9 +34,10 @@ public:
     // window repaints meanwhile and its progress box answers Cancel.
     void Calculate();
     void CopyTable();
-    // Saves the study as CSV; a failure shows the error box with its cause,
+    // Saves the study as a workbook, or as CSV when the name ends in ".csv";
+    // a failure shows the error box with its cause,
     // the old file left as it was.
-    void SaveCsv(const QString& path);
+    void Save(const QString& path);
     StudyPage Page() const;
     ChartCaptions chartCaptions() const;
 
@@ -44,7 +45,7 @@ public:
     QComboBox* quantityBox() const { return quantity_; }
     QLineEdit* edit(study::Input i) const { return edits_[static_cast<int>(i)]; }
     QTableWidget* table() const { return table_; }
-    QChart* chart() const { return chart_->chart(); }
+    StudyChart* chart() const { return chart_; }
     QLabel* status() const { return status_; }
 
 protected:
@@ -62,7 +63,7 @@ private:
     void ShowStudy();
     void SyncInputs();
     void FitColumns();
-    void SaveCsvAs();
+    void SaveAs();
     void Print();
 
     TForm1& form_;

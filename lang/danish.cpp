@@ -34,10 +34,11 @@ const Texts kDanishTexts{
       "Logaritmisk middeltemp.", "Varmeoverføringsevne"}},
     // part-load study
     {"Tervol – Dellast", "Varieret størrelse", "Første værdi", "Sidste værdi", "Antal punkter", "Beregn",
-     "Kopiér tabel", "Gem som CSV", "Udskriv", "Luk",
+     "Kopiér tabel", "Gem som …", "Udskriv", "Luk",
      "Beregner dellast …", "Afbryd",
      "Afbrudt efter %1 af %2 punkter",
-     "Gem dellast som CSV", "CSV-filer (*.csv);;Alle filer (*)", "Filen kunne ikke skrives",
+     "Gem dellast", "Excel-projektmappe (*.xlsx);;CSV, kommasepareret, til scripts (*.csv)",
+     "Filen kunne ikke skrives", "dellast",
      "Dellast", "%1 af %2 punkter vist",
      "Resultattabel", "Diagram"},
     // help window

@@ -38,10 +38,11 @@ const Texts kEnglishTexts{
       "Logaritmic temperature difference", "UA overall heat transfer coefficient"}},
     // part-load study
     {"Tervol – Part load", "Varied quantity", "First value", "Last value", "Number of points", "Calculate",
-     "Copy table", "Save as CSV", "Print", "Close",
+     "Copy table", "Save as …", "Print", "Close",
      "Calculating part load …", "Cancel",
      "Cancelled after %1 of %2 points",
-     "Save part load as CSV", "CSV files (*.csv);;All files (*)", "The file could not be written",
+     "Save part load", "Excel workbook (*.xlsx);;CSV, comma-separated, for scripts (*.csv)",
+     "The file could not be written", "part-load",
      "Part load", "%1 of %2 points shown",
      "Result table", "Chart"},
     // help window

@@ -5,12 +5,10 @@
 #include "tests/support/window_test.h"
 
 #include <QApplication>
-#include <QChart>
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QInputMethodEvent>
-#include <QLineSeries>
 #include <QPainter>
 #include <QTableWidget>
 
@@ -98,20 +96,19 @@ TEST_F(StudyWindowTest, ChartHasBothSeriesWithThePointsThatComputed)
     EXPECT_EQ(study->table()->item(0, 1)->text(), "Varm sekundær ud [°C] skal være større end Kold sekundær ind [°C] ");
     EXPECT_EQ(study->table()->columnSpan(0, 1), 9);
 
-    const auto series = study->chart()->series();
-    ASSERT_EQ(series.size(), 2);
-    const auto* temperature = static_cast<QLineSeries*>(series[0]);
-    const auto* flow = static_cast<QLineSeries*>(series[1]);
+    ASSERT_EQ(study->chart()->graphCount(), 2);
+    const QCPGraph* temperature = study->chart()->graph(0);
+    const QCPGraph* flow = study->chart()->graph(1);
     // Return temperature and primary flow in the table's rounding of the same points.
     QString shown;
-    for (const QPointF& p : temperature->points())
-        shown += QString("%1:%2 ").arg(p.x(), 0, 'g', 17).arg(p.y(), 0, 'f', 1);
-    for (const QPointF& p : flow->points())
-        shown += QString("%1:%2 ").arg(p.x(), 0, 'g', 17).arg(p.y(), 0, 'f', 3);
+    for (const QCPGraph* graph : {temperature, flow})
+        for (const QCPGraphData& p : *graph->data())
+            shown += QString("%1:%2 ").arg(p.key, 0, 'g', 17).arg(p.value, 0, 'f', graph == flow ? 3 : 1);
     EXPECT_EQ(shown, "40:30.0 50:30.3 60:31.8 70:39.6 40:1.117 50:1.124 60:1.166 70:1.440 ");
     EXPECT_EQ(temperature->name(), "Primær temp. retur [°C]");
     EXPECT_EQ(flow->name(), "Primær vandflow  [m3/h]");
-    EXPECT_EQ(study->chart()->axes(Qt::Vertical).size(), 2);
+    EXPECT_EQ(temperature->valueAxis(), study->chart()->yAxis);
+    EXPECT_EQ(flow->valueAxis(), study->chart()->yAxis2);
     EXPECT_EQ(form->CaseTexts(), before);
 }
 
@@ -222,7 +219,7 @@ TEST_F(StudyWindowTest, SavesAndCopiesTheDefaultStudy)
     app::qt::StudyWindow* study = OpenStudy();
     ASSERT_TRUE(study);
     support::ScratchDir dir;
-    study->SaveCsv(QString::fromStdString(dir.File("default.csv")));
+    study->Save(QString::fromStdString(dir.File("default.csv")));
     EXPECT_EQ(dir.Read("default.csv"),
               "EQ,status,Etpa_beregn,EAOp,EAOs,EP_p,EP_s,EV_p,EV_s,Em,EUA\r\n"
               "5.5,ok,30.3,42.7,33.0,0.005,0.008,0.112,0.145,2.65,2.07\r\n"
@@ -236,14 +233,14 @@ TEST_F(StudyWindowTest, SavesAndCopiesTheDefaultStudy)
               "49.5,ok,32.7,40.3,33.0,0.448,0.668,1.073,1.306,5.58,8.87\r\n"
               "55,ok,33.0,40.0,33.0,0.560,0.824,1.199,1.451,5.78,9.52\r\n");
     ExpectBox();
-    study->SaveCsv(QString::fromStdString(dir.File("no/such/folder.csv")));
+    study->Save(QString::fromStdString(dir.File("no/such/folder.csv")));
     ASSERT_TRUE(seenBox);
     EXPECT_EQ(seenBox->text, "Filen kunne ikke skrives: File not found.");
 
     study->CopyTable();
     const QStringList lines = QApplication::clipboard()->text().split('\n');
     ASSERT_EQ(lines.size(), 12);  // header, ten points, the empty rest after the last line end
-    EXPECT_EQ(lines[10], "55\t33.0\t40.0\t33.0\t0.560\t0.824\t1.199\t1.451\t5.78\t9.52");
+    EXPECT_EQ(lines[10], "55.00\t33.0\t40.0\t33.0\t0.560\t0.824\t1.199\t1.451\t5.78\t9.52");
 }
 
 // The printed page of a 1000-point study on bare A4 paper at 100 dpi: the
@@ -264,7 +261,7 @@ TEST_F(StudyWindowTest, PrintedPageKeepsALongStudyOnOnePage)
     QPainter painter(&paper);
     app::qt::PaintStudyPage(painter, study->Page(), study->model().Last(), study->chartCaptions());
     painter.end();
-    const QColor line = static_cast<QLineSeries*>(study->chart()->series()[0])->color();  // the same theme on paper
+    const QColor line = study->chart()->graph(0)->pen().color();  // the same colours on paper
     int inked = 0, lineColoured = 0;
     for (int y = 0; y < paper.height(); ++y)
         for (int x = 0; x < paper.width(); ++x) {

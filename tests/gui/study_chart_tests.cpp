@@ -25,7 +25,7 @@ TEST(ChartScale, ReadableStepsSharedByBothAxes)
 {
     const std::tuple<double, double, int, const char*> single[] = {
         {30, 39.6, 5, "30..40 by 2"}, {-5, 70, 5, "-20..80 by 20"},     {55, 55, 5, "54..56.5 by 0.5"},
-        {1, 0, 5, "0..1 by 0.2"},     {0.1, 0.3, 2, "0.1..0.3 by 0.1"}, {1000, 1234.5, 4, "1000..1250 by 62.5"},
+        {1, 0, 5, "0..1 by 0.2"},     {0.1, 0.3, 2, "0.1..0.3 by 0.1"}, {1000, 1234.5, 4, "1000..1400 by 100"},
     };
     for (const auto& [low, high, intervals, expected] : single)
         EXPECT_EQ(Described(app::qt::ScaleFor(low, high, intervals)), expected) << low << " " << high;
@@ -152,7 +152,8 @@ TEST_F(StudyPageTest, TableHeadsLegibleAndAxisNumbersInTheWindowsFormat)
                 heads.push_back(t);
         }
         const QString all = words.join('|');
-        EXPECT_TRUE(all.contains("|Q|[kW]|tpa|[°C]|Δtp|")) << all.toStdString();
+        // "Δ" may come from another font than the letters after it.
+        EXPECT_TRUE(QString(all).replace("Δ|", "Δ").contains("|Q|[kW]|tpa|[°C]|Δtp|[°C]|Δts|")) << all.toStdString();
         EXPECT_FALSE(words.contains("i")) << all.toStdString();
         ASSERT_GE(heads.size(), 20u);
         for (size_t i = 0; i < heads.size(); ++i) {

@@ -63,11 +63,11 @@ TAB_ORDER = ("Primær flow|Sekundær flow|Effekt [kW]|Primær temp. frem [°C]|K
 OTHER_WINDOWS = {"DK": {"Tervol – Hjælp": table("""
 push button: Tilbage|Frem|Udskriv emnet; text: Stikordsfilter; list: Stikord; label: Emne"""), "Tervol – Dellast": table("""
 combo box: Varieret størrelse; text: Første værdi|Sidste værdi|Antal punkter; push button: Beregn
-table: Resultattabel; push button: Kopiér tabel|Gem som CSV|Udskriv|Luk""")},
+table: Resultattabel; push button: Kopiér tabel|Gem som …|Udskriv|Luk""")},
                  "UK": {"Tervol – Help": table("""
 push button: Back|Forward|Print topic; text: Keyword filter; list: Keywords; label: Topic"""), "Tervol – Part load": table("""
 combo box: Varied quantity; text: First value|Last value|Number of points; push button: Calculate
-table: Result table; push button: Copy table|Save as CSV|Print|Close""")}}
+table: Result table; push button: Copy table|Save as …|Print|Close""")}}
 
 
 def window(pattern, deadline=15):

@@ -96,6 +96,8 @@ void SeasonWindow::Build()
     summary_ = new QLabel(this);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The charts stretch; the summary keeps room for its longest label and value.
+    summary_->setMinimumWidth(340);
     flowChart_ = new QCustomPlot(this);
     durationChart_ = new QCustomPlot(this);
     flowChart_->setMinimumHeight(260);

@@ -4,6 +4,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// <windows.h> maps the name to its own ReplaceFileA/W; ours is casefile::ReplaceFile.
+#undef ReplaceFile
 
 #include <cstdio>
 #include <string>

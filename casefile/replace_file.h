@@ -27,6 +27,11 @@
 #include <string>
 #include <string_view>
 
+// <windows.h>, included before this, maps ReplaceFile to ReplaceFileA/W.
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+
 namespace casefile {
 
 void ReplaceFile(const std::string& path, std::string_view bytes);

@@ -6,8 +6,8 @@
 #include "calc/actual.h"
 #include "calc/nominal.h"
 #include "calc/numtext.h"
-#include "model/casefields.h"
 #include "lang/language.h"
+#include "model/casefields.h"
 #include "model/platform.h"
 
 #include <array>

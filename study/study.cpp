@@ -142,10 +142,7 @@ std::optional<calc::ActualResult> PointRunner::Compute(const FieldTexts& texts, 
     return result;
 }
 
-const app::TForm1& PointRunner::Form() const
-{
-    return impl_->work;
-}
+const app::TForm1& PointRunner::Form() const { return impl_->work; }
 
 Study Run(const app::TForm1& form, const Range& range, const Progress& progress)
 {

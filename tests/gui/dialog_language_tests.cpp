@@ -36,8 +36,8 @@ protected:
             if (!dialog)
                 return;
             const auto* buttons = dialog->findChild<QDialogButtonBox*>();
-            for (const QDialogButtonBox::StandardButton b : {QDialogButtonBox::Save, QDialogButtonBox::Open,
-                                                             QDialogButtonBox::Cancel})
+            for (const QDialogButtonBox::StandardButton b :
+                 {QDialogButtonBox::Save, QDialogButtonBox::Open, QDialogButtonBox::Cancel})
                 if (const QPushButton* button = buttons ? buttons->button(b) : nullptr)
                     texts << button->text();
             if (const auto* label = dialog->findChild<QLabel*>(QStringLiteral("fileNameLabel")))
@@ -68,8 +68,8 @@ TEST_F(DialogLanguage, QtsOwnButtonsAndFileDialogFollowEveryFlagPress)
         Press(danish);
         QMessageBox box;
         QStringList shown;
-        for (const QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel,
-                                                    QMessageBox::Close})
+        for (const QMessageBox::StandardButton b :
+             {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Close})
             shown << box.addButton(b)->text();
         EXPECT_EQ(shown, boxButtons);
         EXPECT_EQ(SaveDialogTexts(), saveDialog);

@@ -197,7 +197,9 @@ TEST_F(StudyWindowTest, FailedSaveShowsWhyAndKeepsTheOldFile)
 
     support::ScratchDir dir;
     const std::string path = dir.File("old.csv");
-    { std::ofstream(path, std::ios::binary) << "EQ,status\r\n1,ok\r\n"; }
+    {
+        std::ofstream(path, std::ios::binary) << "EQ,status\r\n1,ok\r\n";
+    }
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     rlimit small = before;

@@ -66,8 +66,8 @@ std::string Plain(std::string html)
 {
     html = std::regex_replace(html, std::regex("\\s+"), " ");
     // The word joiners that hold a unit together are invisible.
-    for (const auto& [entity, c] : {std::pair{"&nbsp;", " "}, {"\u2060", ""}, {"&lt;", "<"}, {"&gt;", ">"},
-                                    {"&quot;", "\""}, {"&amp;", "&"}})
+    for (const auto& [entity, c] :
+         {std::pair{"&nbsp;", " "}, {"\u2060", ""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
         html = std::regex_replace(html, std::regex(entity), c);
     return html;
 }
@@ -86,8 +86,8 @@ TEST(HelpContent, CorrectedStatementsInBothLanguages)
         {"da/partload.html", "Knappen Dellast (under de to flag)", "under Hjælp"},
         {"en/heat.html", "about 10–20 kW for a detached-house substation, a few hundred kW for an apartment block",
          "20–200"},
-        {"da/heat.html", "omkring 10–20 kW for en fjernvarmeunit til et parcelhus, nogle hundrede kW for en etageejendom",
-         "20–200"},
+        {"da/heat.html",
+         "omkring 10–20 kW for en fjernvarmeunit til et parcelhus, nogle hundrede kW for en etageejendom", "20–200"},
         {"en/keyboard.html",
          "with a Danish locale “1.500” gives “1500”, which is 1500; with an English locale “0,25” gives “025”",
          "is taken as the separator"},
@@ -132,8 +132,9 @@ TEST(HelpContent, TheHeatIsAHeatLoadInEnglish)
         text = Plain(std::regex_replace(text, std::regex("<[^>]*>"), ""));
         text = std::regex_replace(text, std::regex("Transferred heat \\(kW\\)|specific heat"), "");
         std::smatch m;
-        EXPECT_FALSE(std::regex_search(text, m, bare)) << entry.path().filename() << ": …" << m.prefix().str().substr(
-            m.prefix().length() > 40 ? m.prefix().length() - 40 : 0) << m.str();
+        EXPECT_FALSE(std::regex_search(text, m, bare))
+            << entry.path().filename() << ": …"
+            << m.prefix().str().substr(m.prefix().length() > 40 ? m.prefix().length() - 40 : 0) << m.str();
     }
 }
 

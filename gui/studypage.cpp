@@ -178,7 +178,10 @@ void PaintStudyPage(QPainter& painter, const StudyPage& page, const study::Study
     recorder.end();
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / points.width(), target.height() / points.height());
+    // Replayed on another device, a picture scales itself by the ratio of the
+    // two resolutions; the chart's own scale must not count that twice.
+    painter.scale(target.width() / points.width() * picture.logicalDpiX() / device.logicalDpiX(),
+                  target.height() / points.height() * picture.logicalDpiY() / device.logicalDpiY());
     painter.drawPicture(0, 0, picture);
     painter.restore();
     painter.restore();

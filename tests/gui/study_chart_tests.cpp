@@ -165,6 +165,11 @@ TEST_F(StudyPageTest, TableHeadsLegibleAndAxisNumbersInTheWindowsFormat)
         for (const QString& number : axisNumbers)
             EXPECT_TRUE(words.contains(number)) << number.toStdString() << " in " << all.toStdString();
         EXPECT_FALSE(words.contains("1,4") || words.contains("1.4")) << all.toStdString();
+        // Every text on the paper, 10 mm clear of its edges (118 px at 300 dpi).
+        const QRectF printable(118, 118, 2480 - 2 * 118, 3508 - 2 * 118);
+        for (const DrawnText& t : page.engine.texts)
+            EXPECT_TRUE(printable.contains(t.rect)) << t.text.toStdString() << " at " << t.rect.x() << "," << t.rect.y()
+                                                    << " " << t.rect.width() << "x" << t.rect.height();
     }
 }
 

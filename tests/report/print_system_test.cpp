@@ -14,8 +14,8 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <exception>
+#include <functional>
 #include <string>
 #include <utility>
 

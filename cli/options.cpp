@@ -262,4 +262,15 @@ Options ParseArguments(std::span<const std::string> args)
     return o;
 }
 
+double OptionNumber(const std::string& option, const std::string& text, const calc::NumberFormat& locale)
+{
+    for (const std::string& decimal : {std::string("."), locale.decimal}) {
+        try {
+            return calc::StrToFloat(text, decimal);
+        } catch (const std::exception&) {
+        }
+    }
+    throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", option});
+}
+
 }  // namespace cli

@@ -1,6 +1,7 @@
 // The command line's arguments, checked before anything is read.
 #pragma once
 
+#include "calc/numtext.h"
 #include "lang/texts.h"
 
 #include <array>
@@ -56,5 +57,10 @@ private:
 // case files; "--" ends the options; "--name=value" equals "--name value";
 // an option given twice is a usage error.
 Options ParseArguments(std::span<const std::string> args);
+
+// A number given with an option (a range end, a temperature, an exponent):
+// "." always, the locale's decimal separator too; anything else is a usage
+// error naming the option.
+double OptionNumber(const std::string& option, const std::string& text, const calc::NumberFormat& locale);
 
 }  // namespace cli

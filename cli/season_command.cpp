@@ -17,31 +17,19 @@ namespace {
 
 using app::Field;
 
-// A temperature or exponent as typed: "." always, the locale's separator too.
-double OptionValue(const std::string& option, const std::string& text, const calc::NumberFormat& locale)
-{
-    for (const std::string& decimal : {std::string("."), locale.decimal}) {
-        try {
-            return calc::StrToFloat(text, decimal);
-        } catch (const std::exception&) {
-        }
-    }
-    throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", option});
-}
-
 study::SeasonSettings Settings(const SeasonOptions& o, const calc::NumberFormat& locale)
 {
     study::SeasonSettings s;
     const auto read = [&](const std::optional<std::string>& text, const char* option, double& into) {
         if (text)
-            into = OptionValue(option, *text, locale);
+            into = OptionNumber(option, *text, locale);
     };
     read(o.designOutdoor, "--design-outdoor", s.designOutdoor);
     read(o.indoor, "--indoor", s.indoor);
     read(o.limit, "--limit", s.limit);
     read(o.exponent, "--exponent", s.exponent);
     if (o.supply)
-        s.supply = {{0, OptionValue("--supply", *o.supply, locale)}};
+        s.supply = {{0, OptionNumber("--supply", *o.supply, locale)}};
     if (o.supplyCurve) {
         const auto curve = study::ParseSupplyCurve(*o.supplyCurve);
         if (!curve)

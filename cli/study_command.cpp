@@ -15,18 +15,6 @@
 namespace cli {
 namespace {
 
-// A range end as typed: "." always, the locale's separator too.
-double RangeValue(const std::string& option, const std::string& text, const calc::NumberFormat& locale)
-{
-    for (const std::string& decimal : {std::string("."), locale.decimal}) {
-        try {
-            return calc::StrToFloat(text, decimal);
-        } catch (const std::exception&) {
-        }
-    }
-    throw UsageError(&lang::CliTexts::invalidValue, {"'" + text + "'", option});
-}
-
 int PointCount(const std::string& text)
 {
     int points = 0;
@@ -91,9 +79,9 @@ int RunStudy(const Options& o, const Host& host, std::ostream& out, std::ostream
     const study::Quantity quantity = study::QuantityNamed(o.vary.value_or("EQ")).value();
     study::Range range{quantity, 0, 0, o.points ? PointCount(*o.points) : study::kDefaultPoints};
     if (o.from)
-        range.first = RangeValue("--from", *o.from, host.format);
+        range.first = OptionNumber("--from", *o.from, host.format);
     if (o.to)
-        range.last = RangeValue("--to", *o.to, host.format);
+        range.last = OptionNumber("--to", *o.to, host.format);
     if (!std::isfinite(range.last - range.first))
         throw UsageError(&lang::CliTexts::rangeNotFinite);
 

@@ -35,7 +35,7 @@ text: Effekt [kW]|Primær temp. frem [°C]|Primær temp. retur [°C]|Kold sekund
 text: Primær tryktab i [bar]|Sekundær tryktab i [bar]; panel: Resultat
 text (read-only): Temp. differens primær [°C]|Temp. differens sekundær [°C]|Primær vandflow [m3/h]
 text (read-only): Sekundær vandflow [m3/h]|Logaritmisk middeltemp. [°C]|Varmeoverføringsevne [kW/°C]
-push button: Dansk|English|Hent sag|Gem som|Hjælp|Dellast"""), "UK": table("""
+push button: Dansk|English|Hent sag|Gem som|Hjælp|Dellast|Fyringssæson"""), "UK": table("""
 panel: Definition of actual conditions; combo box: Primary fluid (water or antifreeze 40 %)
 combo box: Secondary fluid (water or antifreeze); text: Transferred heat (kW)|Primary inlet temperature °C
 text: Secondary inlet temperature °C|Secondary outlet temperature °C; panel: Calculation results
@@ -49,14 +49,14 @@ text: Primary outlet temperature °C|Secondary inlet temperature °C|Secondary o
 text: Pressure loss primary side (bars)|Pressure loss secondary side (bars); panel: Calculation results
 text (read-only): Primary cooling off (K)|Secondary heating up (K)|Primary flow (m3/h)|Secondary flow (m3/h)
 text (read-only): Logaritmic temperature difference (K)|UA overall heat transfer coefficient (kW/K)
-push button: Dansk|English|Open|Save as|Help|Part load""")}
+push button: Dansk|English|Open|Save as|Help|Part load|Heating season""")}
 
 # The window's tab order as a Danish listener hears it.
 TAB_ORDER = ("Primær flow|Sekundær flow|Effekt [kW]|Primær temp. frem [°C]|Kold sekundær ind [°C]|"
              "Varm sekundær ud [°C]|Beregn Nominel|Beregn Aktuel|Udskriv|Luk|Primær flow|Sekundær flow|"
              "Effekt [kW]|Primær temp. frem [°C]|Primær temp. retur [°C]|Kold sekundær ind [°C]|"
              "Varm sekundær ud [°C]|Primær tryktab i [bar]|Sekundær tryktab i [bar]|Dansk|English|Hent sag|"
-             "Gem som|Hjælp|Dellast").split("|")
+             "Gem som|Hjælp|Dellast|Fyringssæson").split("|")
 
 # Controls a listener must find in the help and part-load windows (the
 # read-only help topic is a label that takes the focus).

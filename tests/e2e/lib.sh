@@ -88,18 +88,19 @@ type_into() {
 # enter TITLE WHAT [TEXT]: the window titled TITLE shows, takes TEXT typed
 # over its own and closes by Enter, leaving no other window open.
 enter() {
-    poll 10 found "$1" || fail "no window \"$1\": $2"
+    poll 10 found "$1" || fail "no window \"$1\": $2 (shown: $(timeout 10 xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | paste -sd'|'))"
     xdo windowfocus --sync "$win"
     [[ ${3-} ]] && xdo key ctrl+a && xdo type --delay 10 -- "$3"
     xdo key Return
     poll 10 gone "$1" || fail "\"$1\" stays open after Enter: $2"
     poll 1 only_main || fail "a window other than the main one stays open: $2"
 }
-open_case() { click "Hent sag" "$(button 104)"; enter '^Open$' "Hent sag" "$1"; }
+# The dialog is Qt's, titled in the window's language ("Åbn", found by its ASCII end).
+open_case() { click "Hent sag" "$(button 104)"; enter '^Open$|bn$' "Hent sag" "$1"; }
 # save_as PATH [OFFERED]: Gem som to PATH, typed or taken as offered.
 save_as() {
     click "Gem som" "$GemSom"
-    enter '^Save As$' "Gem som" "${2-$1}"
+    enter '^(Save As|Gem som)$' "Gem som" "${2-$1}"
     poll 10 lines_in "$1" 30 || fail "Gem som wrote no whole case to $1"
 }
 # expect FILE LINE...: the file holds exactly these lines, each ending CR LF.

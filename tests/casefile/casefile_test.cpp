@@ -234,7 +234,7 @@ TEST_F(CaseFile, ReadOnlyCaseIsRefusedAndKeptUnchanged)
 // Any bytes, NULs included, land exactly; each failure keeps its cause.
 TEST_F(CaseFile, ReplaceFileWritesExactBytesOrSaysWhy)
 {
-    const std::string bytes("%PDF-1.4\0\xff\r\n", 14);
+    const std::string bytes("%PDF-1.4\0\xff\r\n", 12);
     casefile::ReplaceFile(Write("out.pdf", std::string(4000, 'o')), bytes);
     EXPECT_EQ(support::ReadFile(Path("out.pdf")), bytes);
     EXPECT_EQ(EntryCount(), 1);

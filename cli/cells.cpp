@@ -45,6 +45,21 @@ Cell ResultCell(const std::string& text, std::optional<double> value, const calc
     return Cell::Number(study::PlainNumber(text, locale));
 }
 
+void AddResults(Record& record, std::vector<std::string>& row, const std::optional<calc::ActualResult>& result,
+                const std::vector<std::string>& messages, const calc::NumberFormat& locale, Precision precision)
+{
+    if (!result) {
+        record.cells.insert(record.cells.end(), study::kResultFields.size(), Cell::Empty());
+        row.push_back(study::Joined(messages, " | "));
+        return;
+    }
+    const calc::ActualValues& v = result->values;
+    const double values[] = {v.tpa, v.AOp, v.AOs, v.Pp, v.Ps, v.Vp, v.Vs, v.m, v.UA};
+    for (size_t i = 0; i < study::kResultFields.size(); ++i)
+        record.cells.push_back(ResultCell(result->texts[i], values[i], locale, precision));
+    row.insert(row.end(), result->texts.begin(), result->texts.end());
+}
+
 }  // namespace cli
 
 namespace cli {

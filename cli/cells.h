@@ -2,6 +2,7 @@
 // separator, no grouping, as the window rounds them or at full precision.
 #pragma once
 
+#include "calc/actual.h"
 #include "calc/numtext.h"
 #include "cli/options.h"
 #include "cli/output.h"
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -25,6 +27,11 @@ Cell InputCell(const std::string& text, const calc::NumberFormat& locale, Precis
 // Full. Empty when the calculation wrote nothing.
 Cell ResultCell(const std::string& text, std::optional<double> value, const calc::NumberFormat& locale,
                 Precision precision);
+
+// The nine results of a study point or season bin after its own cells: empty
+// cells when it failed; in the table row the window's texts, or its messages.
+void AddResults(Record& record, std::vector<std::string>& row, const std::optional<calc::ActualResult>& result,
+                const std::vector<std::string>& messages, const calc::NumberFormat& locale, Precision precision);
 
 }  // namespace cli
 

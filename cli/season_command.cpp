@@ -156,17 +156,7 @@ Record SeasonRecord(const study::SeasonBin& bin, const study::Season& s, const N
         r.cells.push_back(Cell::Number(study::ValueText(inputs[i], ".")));
         row.push_back(study::ShownValue(inputs[i], kInputKinds[i], s.format));
     }
-    const calc::ActualValues* v = bin.ok() ? &bin.result->values : nullptr;
-    const std::optional<double> values[] = {v ? v->tpa : 0, v ? v->AOp : 0, v ? v->AOs : 0,
-                                            v ? v->Pp : 0,  v ? v->Ps : 0,  v ? v->Vp : 0,
-                                            v ? v->Vs : 0,  v ? v->m : 0,   v ? v->UA : 0};
-    for (size_t i = 0; i < study::kResultFields.size(); ++i)
-        r.cells.push_back(bin.ok() ? ResultCell(bin.result->texts[i], values[i], s.format, n.precision)
-                                   : Cell::Empty());
-    if (bin.ok())
-        row.insert(row.end(), bin.result->texts.begin(), bin.result->texts.end());
-    else
-        row.push_back(study::Joined(bin.messages, " | "));
+    AddResults(r, row, bin.result, bin.messages, s.format, n.precision);
     return r;
 }
 

@@ -57,17 +57,8 @@ Record StudyRecord(const study::Point& p, const study::Study& s, Precision preci
     r.cells = {Cell::Number(study::ValueText(p.value, ".")),
                Cell::Text(p.ok() ? "ok" : study::Joined(p.messages, " | ")), Cell::Text(p.ok() ? "ok" : "failed"),
                Cell::List(p.messages)};
-    const calc::ActualValues* v = p.ok() ? &p.result->values : nullptr;
-    const std::optional<double> values[] = {v ? v->tpa : 0, v ? v->AOp : 0, v ? v->AOs : 0,
-                                            v ? v->Pp : 0,  v ? v->Ps : 0,  v ? v->Vp : 0,
-                                            v ? v->Vs : 0,  v ? v->m : 0,   v ? v->UA : 0};
     std::vector<std::string>& row = r.table.emplace_back(1, study::ValueText(p.value, s.format.decimal));
-    for (size_t i = 0; i < study::kResultFields.size(); ++i)
-        r.cells.push_back(p.ok() ? ResultCell(p.result->texts[i], values[i], s.format, precision) : Cell::Empty());
-    if (p.ok())
-        row.insert(row.end(), p.result->texts.begin(), p.result->texts.end());
-    else
-        row.push_back(study::Joined(p.messages, " | "));
+    AddResults(r, row, p.result, p.messages, s.format, precision);
     return r;
 }
 

@@ -33,12 +33,15 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // Fonts need a GUI application; the offscreen platform gives one without a
-// display and never shows a window. Only QPdfWriter is used, so no print
-// system is ever asked for a printer.
+// display and never shows a window. Windows' own platform needs no display
+// (every session has a desktop) and is the one whose fonts are the system's.
+// Only QPdfWriter is used, so no print system is ever asked for a printer.
 void WritePdf(const report::Tquickrptpage& page, const std::string& path)
 {
     qInstallMessageHandler(QuietQtMessages);
+#ifndef Q_OS_WIN
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     int argc = 1;
     char name[] = "tervol";
     char* argv[] = {name, nullptr};

@@ -73,7 +73,7 @@ step "silent install"
 expected_files=(
   Qt6Core.dll Qt6Gui.dll Qt6PrintSupport.dll Qt6Widgets.dll
   libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll
-  platforms/qoffscreen.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll
+  platforms/qwindows.dll styles/qwindowsvistastyle.dll
   tervol.com tervol.exe uninstall.exe zlib1.dll
 )
 for file in "${expected_files[@]}"; do
@@ -83,12 +83,27 @@ ls "$program_files" | grep -qi '^libxlsxwriter.*\.dll$' || fail "the installer l
 ls "$program_files" | grep -qi '^.*qcustomplot.*\.dll$' || fail "the installer left out QCustomPlot"
 [[ -f $WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Tervol.lnk ]] ||
   fail "no Start-menu entry"
-objdump -p "$program_files/tervol.exe" | grep -q 'Subsystem.*(Windows GUI)' || fail "tervol.exe is not a GUI program"
-objdump -p "$program_files/tervol.com" | grep -q 'Subsystem.*(Windows CUI)' || fail "tervol.com is not a console program"
+objdump=x86_64-w64-mingw32-objdump
+"$objdump" -p "$program_files/tervol.exe" | grep -q 'Subsystem.*(Windows GUI)' || fail "tervol.exe is not a GUI program"
+"$objdump" -p "$program_files/tervol.com" | grep -q 'Subsystem.*(Windows CUI)' || fail "tervol.com is not a console program"
+# Every DLL a shipped file loads is shipped beside the program or is Windows'
+# own; none may come from whatever the user's PATH holds.
+system32="$WINEPREFIX/drive_c/windows/system32"
+while IFS= read -r -d '' file; do
+  while IFS= read -r dll; do
+    [[ -n $(find "$program_files" "$system32" -maxdepth 1 -iname "$dll" -print -quit) ]] ||
+      fail "${file#"$program_files/"} needs $dll, which the installer left out"
+  done < <("$objdump" -p "$file" | tr -d '\r' | sed -n 's/^[[:space:]]*DLL Name: //p')
+done < <(find "$program_files" -type f \( -iname '*.exe' -o -iname '*.com' -o -iname '*.dll' \) -print0)
 for program in tervol.exe tervol.com; do
   (($(strings -el "$program_files/$program" | grep -cx '1\.2\.0') >= 2)) ||
     fail "$program carries no version resource 1.2.0 (file and product)"
 done
+
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tervol'
+[[ $("$wine" reg query "$uninstall_key" /v UninstallString 2>/dev/null | tr -d '\r' |
+  sed -n 's/^ *UninstallString *REG_SZ *//p') == '"C:\Program Files\Tervol\uninstall.exe"' ]] ||
+  fail "Apps & features has no uninstall command for Tervol"
 
 step "case-file association"
 [[ $(reg_value 'HKLM\Software\Classes\.tvl') == Tervol.Case ]] || fail ".tvl is not Tervol's"
@@ -197,6 +212,6 @@ step "silent uninstall"
 for key in '.tvl' 'Tervol.Case'; do
   ! "$wine" reg query "HKLM\\Software\\Classes\\$key" >/dev/null 2>&1 || fail "the association $key stays"
 done
-! "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tervol' >/dev/null 2>&1 ||
+! "$wine" reg query "$uninstall_key" >/dev/null 2>&1 ||
   fail "the uninstall entry stays"
 step "all passed; screenshots in $work/shots"

@@ -179,8 +179,12 @@ Json JsonCell(const Cell& cell)
     switch (cell.kind) {
     case Cell::Kind::Empty: return nullptr;
     case Cell::Kind::Number: {
-        double value = 0;
         const char* end = cell.text.data() + cell.text.size();
+        long long whole = 0;
+        if (const auto [at, fault] = std::from_chars(cell.text.data(), end, whole);
+            cell.whole && fault == std::errc() && at == end)
+            return whole;
+        double value = 0;
         const auto [ptr, error] = std::from_chars(cell.text.data(), end, value);
         if (error == std::errc() && ptr == end)
             return value;

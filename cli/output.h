@@ -58,11 +58,14 @@ struct Cell {
     Kind kind = Kind::Empty;
     std::string text;  // Number: "." decimal separator, no grouping
     std::vector<std::string> items;
+    // JSON: a count or a whole degree, written without a fraction.
+    bool whole = false;
 
     static Cell Empty() { return {}; }
-    static Cell Number(std::string text) { return {Kind::Number, std::move(text), {}}; }
-    static Cell Text(std::string text) { return {Kind::Text, std::move(text), {}}; }
-    static Cell List(std::vector<std::string> items) { return {Kind::List, {}, std::move(items)}; }
+    static Cell Number(std::string text) { return {Kind::Number, std::move(text), {}, false}; }
+    static Cell Whole(std::string text) { return {Kind::Number, std::move(text), {}, true}; }
+    static Cell Text(std::string text) { return {Kind::Text, std::move(text), {}, false}; }
+    static Cell List(std::vector<std::string> items) { return {Kind::List, {}, std::move(items), false}; }
 };
 
 struct Record {

@@ -7,9 +7,9 @@
 #include "cli/texts.h"
 #include "lang/texts.h"
 #include "study/season.h"
+#include "study/season_rows.h"
 #include "study/shown.h"
 
-#include <cmath>
 #include <ostream>
 
 namespace cli {
@@ -57,56 +57,20 @@ struct Numbers {
     }
 };
 
-// Hours as whole numbers unless a bins table gave fractions.
-int HourDecimals(double hours) { return hours == std::floor(hours) ? 0 : 2; }
-
-Section::Member Member(std::string name, lang::Text label, std::optional<double> v, int decimals, const Numbers& n)
+Section RowsSection(std::string name, lang::Text title, bool before, const std::vector<study::SeasonRow>& rows,
+                    const Numbers& n)
 {
-    return {std::move(name), n.Value(v, decimals), std::string(label), n.Shown(v, decimals)};
-}
-
-Section::Member TextMember(std::string name, lang::Text label, const std::optional<std::string>& text)
-{
-    return {std::move(name), text ? Cell::Text(*text) : Cell::Empty(), std::string(label), text.value_or("")};
-}
-
-Section SettingsSection(const SeasonOptions& o, const study::Season& s, const lang::SeasonTexts& t, const Numbers& n)
-{
-    const study::SeasonSettings& set = s.settings;
-    const bool table = !set.secondaryTable.empty();
-    Section section{"settings", std::string(t.settings), true, {}};
-    section.members = {
-        TextMember("weather", t.weatherFile, o.weather),
-        Member("design_outdoor", t.designOutdoor, set.designOutdoor, 1, n),
-        Member("indoor", t.indoor, set.indoor, 1, n),
-        Member("limit", t.limit, set.limit, 1, n),
-        Member("exponent", t.exponent, table ? std::nullopt : std::optional(set.exponent), 2, n),
-        TextMember("secondary_table", t.secondaryTable, o.secondaryTable),
-        Member(
-            "supply", t.supply,
-            o.supplyCurve ? std::nullopt : std::optional(set.supply.empty() ? s.design.Etpe : set.supply.front().Etpe),
-            1, n),
-        TextMember("supply_curve", t.supplyCurve, o.supplyCurve),
-    };
-    return section;
-}
-
-Section SummarySection(const study::Season& s, const lang::SeasonTexts& t, const Numbers& n)
-{
-    const study::SeasonSummary& sum = s.summary;
-    const auto outdoor = sum.peakFlowOutdoor ? std::optional<double>(*sum.peakFlowOutdoor) : std::nullopt;
-    Section section{"summary", std::string(t.summary), false, {}};
-    section.members = {
-        Member("heat_MWh", t.heat, sum.heatMWh, 2, n),
-        Member("primary_volume_m3", t.primaryVolume, sum.primaryVolume, 1, n),
-        Member("weighted_return", t.weightedReturn, sum.weightedReturn, 2, n),
-        Member("weighted_cooling", t.weightedCooling, sum.weightedCooling, 2, n),
-        Member("peak_flow", t.peakFlow, sum.peakFlow, 3, n),
-        Member("peak_flow_outdoor", t.peakFlowOutdoor, outdoor, 0, n),
-        Member("hours_computed", t.hoursComputed, sum.hoursComputed, HourDecimals(sum.hoursComputed), n),
-        Member("hours_below_limit", t.hoursBelowLimit, sum.hoursBelowLimit, HourDecimals(sum.hoursBelowLimit), n),
-        Member("hours_total", t.hoursTotal, sum.hoursTotal, HourDecimals(sum.hoursTotal), n),
-    };
+    Section section{std::move(name), std::string(title), before, {}};
+    for (const study::SeasonRow& row : rows) {
+        if (row.value || !row.text) {
+            Cell value = n.Value(row.value, row.decimals);
+            // Counts and whole degrees stay integers in JSON.
+            value.whole = row.decimals == 0;
+            section.members.push_back({row.name, value, std::string(row.caption), n.Shown(row.value, row.decimals)});
+        } else {
+            section.members.push_back({row.name, Cell::Text(*row.text), std::string(row.caption), *row.text});
+        }
+    }
     return section;
 }
 
@@ -145,11 +109,11 @@ Document SeasonDocument(const std::string& file, const app::TForm1& form, const 
 Record SeasonRecord(const study::SeasonBin& bin, const study::Season& s, const Numbers& n)
 {
     Record r;
-    r.cells = {Cell::Number(std::to_string(bin.outdoor)), Cell::Number(Shortest(bin.hours)),
+    r.cells = {Cell::Whole(std::to_string(bin.outdoor)), Cell::Whole(Shortest(bin.hours)),
                Cell::Text(bin.ok() ? "ok" : study::Joined(bin.messages, " | ")), Cell::Text(bin.ok() ? "ok" : "failed"),
                Cell::List(bin.messages)};
     std::vector<std::string>& row = r.table.emplace_back();
-    row = {std::to_string(bin.outdoor), n.Shown(bin.hours, HourDecimals(bin.hours))};
+    row = {std::to_string(bin.outdoor), n.Shown(bin.hours, study::HourDecimals(bin.hours))};
     const double inputs[] = {bin.inputs.EQ, bin.inputs.Etpe, bin.inputs.Etsa, bin.inputs.Etse};
     for (size_t i = 0; i < std::size(inputs); ++i) {
         // The value as written into the field: it reads back exactly.
@@ -168,7 +132,9 @@ void WriteSeason(std::ostream& out, const SeasonOutput& how, const std::string& 
     const lang::SeasonTexts& t = lang::TextsOf(how.lang).season;
     const Numbers numbers{how.locale, how.precision};
     Document doc = SeasonDocument(file, form, s, t);
-    doc.sections = {SettingsSection(given, s, t, numbers), SummarySection(s, t, numbers)};
+    const study::SeasonGiven texts{given.weather, given.secondaryTable, given.supplyCurve};
+    doc.sections = {RowsSection("settings", t.settings, true, study::SettingsRows(s, texts, t), numbers),
+                    RowsSection("summary", t.summary, false, study::SummaryRows(s, t), numbers)};
     const auto writer = MakeWriter(how.format, out);
     writer->Begin(doc);
     for (const study::SeasonBin& bin : s.bins)

@@ -169,6 +169,7 @@ Season RunSeason(const app::TForm1& form, const Weather& weather, const SeasonSe
         if (b.outdoor < settings.limit)
             below.push_back(b);
     const std::string& separator = season.format.decimal;
+    season.binsBelowLimit = below.size();
     season.bins.reserve(below.size());
     for (size_t i = 0; i < below.size(); ++i) {
         SeasonBin& bin = season.bins.emplace_back();

@@ -95,6 +95,7 @@ struct Season {
     std::vector<std::string> failure;
     std::vector<SeasonBin> bins;  // the bins below the heating limit, coldest first
     bool cancelled = false;
+    size_t binsBelowLimit = 0;  // as many as `bins` unless cancelled
     calc::NumberFormat format;  // the window's, in which the bin texts are written
     SeasonSummary summary;
     bool ok() const { return failure.empty(); }

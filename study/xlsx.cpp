@@ -8,6 +8,7 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <optional>
@@ -145,6 +146,18 @@ private:
     std::array<lxw_format*, 10> numbers_{};
 };
 
+// A result text as the number it shows, else as text.
+void WriteResults(Sheet& out, int row, int column, const calc::ActualResultTexts& texts,
+                  const calc::NumberFormat& format)
+{
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (const auto shown = ShownNumber(texts[i], format))
+            out.Number(row, column + int(i), shown->value, shown->decimals);
+        else
+            out.Text(row, column + int(i), texts[i]);
+    }
+}
+
 void WriteSheet(Sheet& out, const Study& study, const std::array<std::string, 10>& captions, const SheetCase& sheet)
 {
     const calc::NumberFormat& format = study.format;
@@ -178,12 +191,7 @@ void WriteSheet(Sheet& out, const Study& study, const std::array<std::string, 10
     for (const Point& p : study.points) {
         out.Number(row, 0, p.value, valueDecimals);
         if (p.ok()) {
-            for (size_t i = 0; i < p.result->texts.size(); ++i) {
-                if (const auto shown = ShownNumber(p.result->texts[i], format))
-                    out.Number(row, int(i) + 1, shown->value, shown->decimals);
-                else
-                    out.Text(row, int(i) + 1, p.result->texts[i]);
-            }
+            WriteResults(out, row, 1, p.result->texts, format);
         } else {
             out.Text(row, 1, Joined(p.messages, " | "));
         }
@@ -194,9 +202,52 @@ void WriteSheet(Sheet& out, const Study& study, const std::array<std::string, 10
     Check(worksheet_set_column(out.Raw(), 1, 9, 14, nullptr));
 }
 
-}  // namespace
+// A heading and the season's rows: numbers with their decimals, texts as given.
+void WriteRows(Sheet& out, int& row, const std::string& heading, const std::vector<SeasonRow>& rows)
+{
+    out.Text(row++, 0, heading, true);
+    for (const SeasonRow& r : rows) {
+        out.Text(row, 0, std::string(r.caption));
+        if (r.value)
+            out.Number(row, 1, *r.value, r.decimals);
+        else if (r.text)
+            out.Text(row, 1, *r.text);
+        ++row;
+    }
+    ++row;
+}
 
-std::string XlsxBytes(const Study& study, const std::array<std::string, 10>& captions, const SheetCase& sheet)
+void WriteSeasonSheet(Sheet& out, const Season& season, const SeasonSheet& sheet)
+{
+    int row = 0;
+    out.Text(row, 0, sheet.title, true);
+    out.Text(row + 1, 0, sheet.date);
+    row += 3;
+    WriteRows(out, row, sheet.settingsHeading, sheet.settings);
+    WriteRows(out, row, sheet.summaryHeading, sheet.summary);
+    for (size_t c = 0; c < sheet.columns.size(); ++c)
+        out.Header(row, int(c), sheet.columns[c]);
+    ++row;
+    constexpr Quantity kInputs[] = {Quantity::EQ, Quantity::Etpe, Quantity::Etsa, Quantity::Etse};
+    for (const SeasonBin& bin : season.bins) {
+        out.Number(row, 0, bin.outdoor, 0);
+        out.Number(row, 1, bin.hours, HourDecimals(bin.hours));
+        const double inputs[] = {bin.inputs.EQ, bin.inputs.Etpe, bin.inputs.Etsa, bin.inputs.Etse};
+        for (int i = 0; i < 4; ++i)
+            out.Number(row, 2 + i, inputs[i], ShownDecimals(kInputs[i]));
+        if (bin.ok())
+            WriteResults(out, row, 6, bin.result->texts, season.format);
+        else
+            out.Text(row, 6, Joined(bin.messages, " | "));
+        ++row;
+    }
+    Check(worksheet_set_column(out.Raw(), 0, 0, 36, nullptr));
+    Check(worksheet_set_column(out.Raw(), 1, 14, 12, nullptr));
+}
+
+// The workbook of one sheet, written by `write`, as bytes.
+std::string WorkbookBytes(const std::string& title, const std::string& sheetName,
+                          const std::function<void(Sheet&)>& write)
 {
     ScratchFolder folder;
     const std::string file = (folder.Path() / "study.xlsx").string();
@@ -208,10 +259,10 @@ std::string XlsxBytes(const Study& study, const std::array<std::string, 10>& cap
         throw std::runtime_error("Out of memory");
     // workbook_close frees the workbook whether or not it could write it.
     std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> open(book, [](lxw_workbook* b) { workbook_close(b); });
-    Sheet out(book, sheet.sheetName.empty() ? std::string("Sheet1") : sheet.sheetName);
-    WriteSheet(out, study, captions, sheet);
+    Sheet out(book, sheetName.empty() ? std::string("Sheet1") : sheetName);
+    write(out);
     lxw_doc_properties properties{};
-    properties.title = const_cast<char*>(sheet.title.c_str());
+    properties.title = const_cast<char*>(title.c_str());
     Check(workbook_set_properties(book, &properties));
     Check(workbook_close(open.release()));
 
@@ -220,6 +271,18 @@ std::string XlsxBytes(const Study& study, const std::array<std::string, 10>& cap
     if (!in.good() && !in.eof())
         throw std::runtime_error("Read error");
     return bytes;
+}
+
+}  // namespace
+
+std::string XlsxBytes(const Study& study, const std::array<std::string, 10>& captions, const SheetCase& sheet)
+{
+    return WorkbookBytes(sheet.title, sheet.sheetName, [&](Sheet& out) { WriteSheet(out, study, captions, sheet); });
+}
+
+std::string XlsxSeasonBytes(const Season& season, const SeasonSheet& sheet)
+{
+    return WorkbookBytes(sheet.title, sheet.sheetName, [&](Sheet& out) { WriteSeasonSheet(out, season, sheet); });
 }
 
 }  // namespace study

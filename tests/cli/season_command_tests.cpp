@@ -104,11 +104,11 @@ TEST_F(Season, JsonAsTheWindowRounds)
     EXPECT_EQ(
         Named(o.out, dir_.Path().string()),
         R"({"file": "DIR/start.tvl", "status": "ok", "messages": [], "settings": {"weather":"DIR/bins.txt","design_outdoor":-12.0,"indoor":21.0,"limit":17.0,"exponent":1.0,"secondary_table":null,"supply":73.0,"supply_curve":null}, "units": {"outdoor":"°C","hours":"h","EQ":"kW","Etpe":"°C","Etsa":"°C","Etse":"°C","Etpa_beregn":"°C","EAOp":"°C","EAOs":"°C","EP_p":"bar","EP_s":"bar","EV_p":"m3/h","EV_s":"m3/h","Em":"°C","EUA":"kW/°C"}, "bins": [
-  {"outdoor":-10.0,"hours":100.0,"status":"ok","messages":[],"fields":{"EQ":51.66666666666667,"Etpe":73.0,"Etsa":29.454545454545453,"Etse":60.45454545454545,"Etpa_beregn":31.4,"EAOp":41.6,"EAOs":31.0,"EP_p":0.457,"EP_s":0.823,"EV_p":1.083,"EV_s":1.45,"Em":5.67,"EUA":9.12}},
-  {"outdoor":0.0,"hours":200.0,"status":"ok","messages":[],"fields":{"EQ":35.0,"Etpe":73.0,"Etsa":26.727272727272727,"Etse":47.72727272727273,"Etpa_beregn":26.9,"EAOp":46.1,"EAOs":21.0,"EP_p":0.171,"EP_s":0.818,"EV_p":0.661,"EV_s":1.446,"Em":4.77,"EUA":7.33}},
-  {"outdoor":10.0,"hours":300.0,"status":"ok","messages":[],"fields":{"EQ":18.333333333333332,"Etpe":73.0,"Etsa":24.0,"Etse":35.0,"Etpa_beregn":24.0,"EAOp":49.0,"EAOs":11.0,"EP_p":0.041,"EP_s":0.813,"EV_p":0.326,"EV_s":1.442,"Em":3.47,"EUA":5.28}}
+  {"outdoor":-10,"hours":100,"status":"ok","messages":[],"fields":{"EQ":51.66666666666667,"Etpe":73.0,"Etsa":29.454545454545453,"Etse":60.45454545454545,"Etpa_beregn":31.4,"EAOp":41.6,"EAOs":31.0,"EP_p":0.457,"EP_s":0.823,"EV_p":1.083,"EV_s":1.45,"Em":5.67,"EUA":9.12}},
+  {"outdoor":0,"hours":200,"status":"ok","messages":[],"fields":{"EQ":35.0,"Etpe":73.0,"Etsa":26.727272727272727,"Etse":47.72727272727273,"Etpa_beregn":26.9,"EAOp":46.1,"EAOs":21.0,"EP_p":0.171,"EP_s":0.818,"EV_p":0.661,"EV_s":1.446,"Em":4.77,"EUA":7.33}},
+  {"outdoor":10,"hours":300,"status":"ok","messages":[],"fields":{"EQ":18.333333333333332,"Etpe":73.0,"Etsa":24.0,"Etse":35.0,"Etpa_beregn":24.0,"EAOp":49.0,"EAOs":11.0,"EP_p":0.041,"EP_s":0.813,"EV_p":0.326,"EV_s":1.442,"Em":3.47,"EUA":5.28}}
 ],
-"summary": {"heat_MWh":17.67,"primary_volume_m3":338.4,"weighted_return":27.48,"weighted_cooling":45.52,"peak_flow":1.083,"peak_flow_outdoor":-10.0,"hours_computed":600.0,"hours_below_limit":600.0,"hours_total":650.0}}
+"summary": {"heat_MWh":17.67,"primary_volume_m3":338.4,"weighted_return":27.48,"weighted_cooling":45.52,"peak_flow":1.083,"peak_flow_outdoor":-10,"hours_computed":600,"hours_below_limit":600,"hours_total":650}}
 )");
     EXPECT_EQ(o.err, "");
 }

@@ -204,11 +204,13 @@ std::string ReadWeatherBytes(const std::string& path, bool english)
 {
     const std::filesystem::path name(std::u8string(path.begin(), path.end()));
     std::ifstream in(name, std::ios::binary);
-    std::string bytes;
-    if (in) {
-        bytes.resize(kMaxWeatherFileBytes + 1);
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<size_t>(in.gcount()));
+    // Read as it comes, so that a year of a few hundred KiB costs no more than
+    // its size; one byte past the limit is enough to refuse the file.
+    std::string bytes, chunk(64 * 1024, '\0');
+    while (in && bytes.size() <= kMaxWeatherFileBytes) {
+        in.read(chunk.data(),
+                static_cast<std::streamsize>(std::min(chunk.size(), kMaxWeatherFileBytes + 1 - bytes.size())));
+        bytes.append(chunk.data(), static_cast<size_t>(in.gcount()));
     }
     if (!in && !in.eof())
         throw WeatherError(kCannotRead.In(english) + path);

@@ -29,8 +29,11 @@ constexpr const char* kVersion = "tervol " TERVOL_VERSION "\n";
 
 int RunReport(const Options& o, const Host& host, std::ostream& err)
 {
+    // Names as typed may hold control characters: shown escaped, as every
+    // other diagnostic shows them.
+    const std::string output = study::Visible(o.output);
     if (const auto input = InputNamedBy(o.output, o.cases)) {
-        err << "tervol: " << o.output << ": " << Filled(CliText(o.lang).isTheCaseFile, {*input}) << '\n';
+        err << "tervol: " << output << ": " << Filled(CliText(o.lang).isTheCaseFile, {study::Visible(*input)}) << '\n';
         return kUsageError;
     }
     Rater rater(o.lang, host.format);
@@ -53,7 +56,7 @@ int RunReport(const Options& o, const Host& host, std::ostream& err)
     };
     rater.Form().Dispatch([&] { rater.Form().BitBtn3Click(); });
     if (!written) {
-        err << "tervol: " << o.output << ": "
+        err << "tervol: " << output << ": "
             << (failure ? WriteFailureText(*failure, o.lang) : std::string(CliText(o.lang).fileCannotBeWritten))
             << '\n';
         return kSomeFailed;

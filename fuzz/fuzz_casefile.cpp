@@ -2,6 +2,7 @@
 // file on disk, compared with a plain reading of the line rules, and the code
 // page conversion both ways.
 #include "casefile/casefile.h"
+#include "fuzz/text.h"
 #include "tests/support/scratch_dir.h"
 
 #include <array>
@@ -62,22 +63,6 @@ struct Collector {
     }
 };
 
-bool ValidUtf8(std::string_view s)
-{
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const size_t length = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : 0;
-        if (length == 0 || i + length > s.size())
-            return false;
-        for (size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
-}
-
 const support::ScratchDir& Scratch()
 {
     static const support::ScratchDir dir;
@@ -92,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // The code page: every byte has a character, and back again.
     const std::string decoded = casefile::DecodeWindows1252(bytes);
-    if (!ValidUtf8(decoded))
+    if (!fuzz::ValidUtf8(decoded))
         Fail("decoding gave malformed UTF-8");
     if (casefile::EncodeWindows1252(decoded) != bytes)
         Fail("decode then encode changed the bytes");

@@ -1,8 +1,13 @@
 #!/usr/bin/env python3
 """Writes the seed corpora under fuzz/corpus/. Run it after changing the
-operations of fuzz_model.cpp, whose seeds encode its choices byte by byte."""
+operations of fuzz_model.cpp, whose seeds encode its choices byte by byte.
+
+`make_seeds.py --build FOLDER` writes the seeds of the targets whose corpus
+the build writes (command lines and weather files, all text) into
+FOLDER/TARGET/ instead; the build runs it."""
 import pathlib
 import shutil
+import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 CORPUS = HERE / "corpus"
@@ -126,14 +131,120 @@ def model_seeds():
     return {name: ops.bytes() for name, ops in seeds.items()}
 
 
+def command_line(locale, *args):
+    """The first line names the locale, each further line is one argument."""
+    return "\n".join((locale,) + args).encode()
+
+
+def argument_seeds():
+    lines = {
+        # rate: every format and precision, several cases, both languages
+        "rate_table": ("da", "rate", "start.tvl"),
+        "rate_csv_full": ("en", "rate", "--format", "csv", "--precision", "full", "start.tvl", "glycol.tvl"),
+        "rate_json_en": ("da", "rate", "--format=json", "--lang=en", "missing.tvl", "glycol.tvl", "start.tvl"),
+        "rate_dashes": ("en", "rate", "--lang", "da", "--", "-", "--format", "start.tvl"),
+        "rate_paths": ("en", "rate", "../start.tvl", "/etc/passwd", ".", "", "out"),
+        # study: every quantity, ranges in both locales
+        "study_default": ("da", "study", "start.tvl"),
+        "study_eq_comma": ("da", "study", "start.tvl", "--vary", "EQ", "--from", "5,5", "--to", "55", "--points", "5"),
+        "study_etpe_point": ("en", "study", "--vary=Etpe", "--from=65.5", "--to=90", "--points=4", "--format=csv",
+                             "glycol.tvl"),
+        "study_comma_en": ("en", "study", "start.tvl", "--from", "5,5", "--to", "10"),
+        "study_etsa_json": ("da", "study", "start.tvl", "--vary", "Etsa", "--format", "json", "--precision", "full",
+                            "--lang", "en", "--points", "0003"),
+        "study_etse_range": ("da", "study", "start.tvl", "--vary", "Etse", "--from", "-1e308", "--to", "1e308"),
+        "study_points": ("en", "study", "start.tvl", "--points", "1001"),
+        "study_one_point": ("en", "study", "start.tvl", "--points", "1", "--from", "1e", "--to", "."),
+        # report: the output moved into the scratch folder; its own case
+        "report": ("da", "report", "start.tvl", "-o", "report.pdf"),
+        "report_en": ("en", "report", "--lang", "en", "--output=/tmp/x.pdf", "glycol.tvl"),
+        "report_itself": ("da", "report", ".", "-o", ".."),
+        "report_folder": ("da", "report", "start.tvl", "-o", "."),
+        # season: every weather form, the secondary table, the supply curve
+        "season_bins": ("da", "season", "start.tvl", "--weather", "bins.txt"),
+        "season_epw_json": ("en", "season", "start.tvl", "--weather=year.epw", "--format=json", "--lang=en"),
+        "season_hourly_csv": ("da", "season", "glycol.tvl", "--weather", "hourly.txt", "--format", "csv",
+                              "--design-outdoor", "-15,5", "--indoor", "21", "--limit", "16.5", "--exponent", "1,0"),
+        "season_table": ("en", "season", "start.tvl", "--weather", "bins.txt", "--secondary-table", "table.txt",
+                         "--supply-curve", "-12:90,17:70", "--precision", "full"),
+        "season_supply": ("da", "season", "start.tvl", "--weather", "hourly.txt", "--supply", "80"),
+        "season_bad": ("en", "season", "start.tvl", "--weather", "start.tvl", "--supply-curve", "1:2,x"),
+        "season_both": ("da", "season", "start.tvl", "--weather", "bins.txt", "--supply", "70", "--supply-curve",
+                        "0:70"),
+        # usage errors
+        "none": ("da",),
+        "help": ("en", "--help"),
+        "help_late": ("da", "study", "start.tvl", "-h"),
+        "version": ("da", "--version"),
+        "version_extra": ("da", "--version", "start.tvl"),
+        "mistyped": ("da", "reprot", "start.tvl"),
+        "twice": ("en", "rate", "--format", "csv", "--format=json", "start.tvl"),
+        "wrong_command": ("en", "rate", "--vary", "EQ", "start.tvl"),
+        "no_value": ("da", "study", "start.tvl", "--to"),
+        "two_cases": ("en", "study", "start.tvl", "glycol.tvl"),
+        "no_output": ("da", "report", "start.tvl"),
+        "no_weather": ("da", "season", "start.tvl", "--exponent", "1.3"),
+        "bad_choice": ("en", "rate", "--lang", "de", "--precision", "half", "start.tvl"),
+    }
+    seeds = {name: command_line(*args) for name, args in lines.items()}
+    # A control character and a byte that is no UTF-8, in a name and an option.
+    seeds["rate_control"] = command_line("da", "rate", "--format", "csv", "st\x1bart.tvl") + b"\xff"
+    seeds["option_control"] = b"en\nrate\n--\x01\nstart.tvl"
+    return {name + ".txt": data for name, data in seeds.items()}
+
+
+EPW_HEADER = ["LOCATION,Nowhere,-,DNK,Seed,000000,55.00,12.00,1.0,10.0",
+              "DESIGN CONDITIONS,0", "TYPICAL/EXTREME PERIODS,0", "GROUND TEMPERATURES,0",
+              "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0", "COMMENTS 1,seed", "COMMENTS 2,seed",
+              "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31"]
+
+
+def epw_row(hour, dry_bulb):
+    return f"1999,1,{1 + (hour - 1) // 24},{(hour - 1) % 24 + 1},60,A7A7*0?9?9?9?9?9?9?9A7A7A7A7A7A7*0E8*0*0," \
+           f"{dry_bulb},-9.0,80,101300,0,0,300,0,0,0,0,0,0,0,270,4.1,10,10,9.0,77777,9,999999999,0,0.0,0,88,0.000,0.0,0.0"
+
+
+def weather_seeds():
+    temperatures = [-12.5, -7.5, -2.4, -0.5, 0.0, 0.5, 2.5, 16.49, 16.5, 21.0]
+    epw = EPW_HEADER + [epw_row(h, t) for h, t in enumerate(temperatures + [99.9], start=1)]
+    texts = {
+        "epw.epw": "\r\n".join(epw) + "\r\n",
+        "epw_lower.epw": "\n".join(["location,x"] + EPW_HEADER[1:] + [epw_row(1, "-3.5"), "", epw_row(2, "4")]),
+        "epw_short_header.epw": "\n".join(EPW_HEADER[:5]),
+        "epw_few_fields.epw": "\n".join(EPW_HEADER + ["1999,1,1,1,60,x"]),
+        "epw_comma_decimal.epw": "\n".join(EPW_HEADER + ["1999,1,1,1,60,x,-3,5,80"]),
+        "hourly.txt": "\n".join(str(t) for t in temperatures) + "\n",
+        "hourly_comma_crlf.txt": "\ufeff-3,5\r\n\r\n  +4,25\t\r\n-0,5\r\n1e1\r\n",
+        "hourly_bad.txt": "1\n2\nwarm\n",
+        "hourly_range.txt": "-100\n100\n100.5\n",
+        "bins.txt": "-12;50\n-5,5;300\n0;1000.5\n5;1500\n10.4;2000\n16;800\n20;3000\n",
+        "bins_year.txt": "".join(f"{t};{h}\n" for t, h in [(-20, 4), (-10, 300), (0, 2000), (10, 3000), (16, 3480)]),
+        "bins_too_many.txt": "0;8784\n1;1\n",
+        "bins_fields.txt": "0;10;20\n",
+        "bins_hours.txt": "0;-1\n",
+        "secondary_table.txt": "-12;70;40\n5;50;32\n17;35;25\n",
+        "empty.txt": "",
+        "blank.txt": " \r\n\t\n",
+        "binary.txt": "\x00\x01\x7f\u00ff",
+    }
+    return {name: text.encode() for name, text in texts.items()}
+
+
+def write(folder, seeds):
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    for name, data in seeds.items():
+        (folder / name).write_bytes(data)
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--build":
+        for target, seeds in [("fuzz_arguments", argument_seeds()), ("fuzz_weather", weather_seeds())]:
+            write(pathlib.Path(sys.argv[2]) / target, seeds)
+        return
     for target, seeds in [("fuzz_casefile", casefile_seeds()), ("fuzz_number", number_seeds()),
                           ("fuzz_model", model_seeds())]:
-        folder = CORPUS / target
-        shutil.rmtree(folder, ignore_errors=True)
-        folder.mkdir(parents=True)
-        for name, data in seeds.items():
-            (folder / name).write_bytes(data)
+        write(CORPUS / target, seeds)
 
 
 if __name__ == "__main__":

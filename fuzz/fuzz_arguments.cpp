@@ -12,6 +12,7 @@
 #include "casefile/replace_file.h"
 #include "cli/cli.h"
 #include "cli/options.h"
+#include "fuzz/argument_rules.h"
 #include "fuzz/arguments_fixture.h"
 #include "fuzz/text.h"
 #include "study/season.h"
@@ -297,9 +298,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const calc::NumberFormat locale = lines.front() == "da" ? calc::NumberFormat{",", "."} : calc::NumberFormat{};
     const std::vector<std::string> args(lines.begin() + 1, lines.end());
 
+    const fuzz::RuleReading rules = fuzz::ReadByTheRules(args);
     Options o;
     try {
         o = cli::ParseArguments(args);
+        Require(!rules.refused, "arguments the rules refuse were taken");
+        Require(rules.help == (o.command == Command::Help), "--help read otherwise");
     } catch (const cli::UsageError& e) {
         Require(!e.In(cli::Lang::Danish).empty() && !e.In(cli::Lang::English).empty(), "a usage error without text");
         // Refused before any file is touched, so the arguments run as given.

@@ -40,14 +40,18 @@ constexpr std::size_t kMaxCaseFileBytes = 1024 * 1024;
 
 class FileError : public std::runtime_error {
 public:
-    FileError(int code, std::string message, int systemError = 0);
+    FileError(int code, std::string message, int systemError = 0, int cause = 0);
     int code() const noexcept { return code_; }
     // The errno (POSIX) or GetLastError code (Windows) behind it; 0 if none.
     int systemError() const noexcept { return systemError_; }
+    // The errno constant that names the same cause on every platform (ENOSPC,
+    // EACCES, EFBIG, ...), for messages that say more than the box; 0 if none.
+    int cause() const noexcept { return cause_; }
 
 private:
     int code_;
     int systemError_;
+    int cause_;
 };
 
 // Where an operating-system error number becomes the message the user
@@ -56,7 +60,8 @@ private:
 FileError FileErrorFromErrno(int osError);
 // The same texts from a Windows system error code (GetLastError): a bad name
 // or a missing folder is "Invalid filename", a full disk "Disk full", and any
-// other code, a sharing violation included, "I/O error N".
+// other code, a sharing violation included, "I/O error N". Its cause() is the
+// errno of the same meaning.
 FileError FileErrorFromWindows(unsigned long windowsError);
 
 // A character without a Windows-1252 byte, and every byte of malformed UTF-8,
@@ -78,7 +83,8 @@ void ParseCase(std::string_view bytes, const FieldSetter& setField);
 void SaveCase(const std::string& path, const CaseLines& lines);
 
 // Calls setField for 0..29 in order. When the file cannot be opened, is not a
-// regular file or is larger than kMaxCaseFileBytes, no field is set.
+// regular file or is larger than kMaxCaseFileBytes, no field is set; the last
+// is "I/O error 27" (EFBIG) on every platform.
 void LoadCase(const std::string& path, const FieldSetter& setField);
 
 }  // namespace casefile

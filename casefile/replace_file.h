@@ -18,10 +18,10 @@
 //     short.
 // It returns only once the data is on disk. Every failure throws a
 // casefile::FileError whose what() is the error box text ("Disk full",
-// "File access denied", "File not found" - for a missing folder too - ...)
-// and whose systemError() is the errno or Windows code behind it, for
-// messages that name the cause more closely. No temporary file is left
-// behind.
+// "File access denied", "File not found" - for a missing folder too - ...),
+// whose systemError() is the errno or Windows code behind it and whose
+// cause() is the errno of the same meaning on either platform, for messages
+// that name the cause more closely. No temporary file is left behind.
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 // <windows.h> maps the name to its own ReplaceFileA/W; ours is casefile::ReplaceFile.
 #undef ReplaceFile
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -163,8 +164,9 @@ void LoadCase(const std::string& path, const FieldSetter& setField)
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file.get(), &size))
         FailLast();
+    // The program's own limit, so the same "I/O error 27" as on POSIX.
     if (static_cast<unsigned long long>(size.QuadPart) > kMaxCaseFileBytes)
-        Fail(ERROR_FILE_TOO_LARGE);
+        throw FileErrorFromErrno(EFBIG);
 
     // The size seen above may be stale, so the read itself is bounded too.
     std::string bytes;
@@ -180,7 +182,7 @@ void LoadCase(const std::string& path, const FieldSetter& setField)
         bytes.append(chunk, got);
     }
     if (bytes.size() > kMaxCaseFileBytes)
-        Fail(ERROR_FILE_TOO_LARGE);
+        throw FileErrorFromErrno(EFBIG);
     const DWORD closeError = file.Close();
     ParseCase(bytes, setField);
     // Every line arrived intact, so the fields take them; a failed close is

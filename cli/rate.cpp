@@ -19,9 +19,9 @@ std::string Cause(const std::exception_ptr& fault, Lang lang)
     try {
         std::rethrow_exception(fault);
     } catch (const casefile::FileError& e) {
-        if (e.systemError() == EFBIG)
+        if (e.cause() == EFBIG)
             return std::string(CliText(lang).largerThanLimit);
-        if (e.systemError() == EIO)
+        if (e.cause() == EIO)
             return std::string(CliText(lang).inputOutputError);
     } catch (...) {
     }

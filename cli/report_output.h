@@ -20,7 +20,7 @@ inline std::string WriteFailureText(const casefile::FileError& e, Lang lang)
 {
     const lang::CliTexts& t = lang::TextsOf(lang).cli;
     lang::Text cause;
-    switch (e.systemError()) {
+    switch (e.cause()) {
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -32,22 +33,30 @@ constexpr const char* kStartCase =
 
 class Season : public testing::Test {
 protected:
+    // Names joined with "/", which Windows takes too, so that every output
+    // below is the same on both.
     void SetUp() override
     {
-        start_ = dir_.Write("start.tvl", kStartCase);
-        bins_ = dir_.Write("bins.txt", "-10;100\n0;200\n10;300\n20;50\n");
+        dir_.Write("start.tvl", kStartCase);
+        dir_.Write("bins.txt", "-10;100\n0;200\n10;300\n20;50\n");
         dir_.Write("table.txt", "-12;70;40\n17;35;25\n");
+        start_ = dir_.Path().string() + "/start.tvl";
+        bins_ = dir_.Path().string() + "/bins.txt";
     }
     support::ScratchDir dir_;
     std::string start_, bins_;
 };
 
-// The case's path and the weather file's, as DIR, so that the texts below
-// are literal.
+// The scratch folder as DIR, so that the texts below are literal; JSON writes
+// it with each "\\" of a Windows folder doubled.
 std::string Named(std::string text, const std::string& dir)
 {
-    for (size_t at = text.find(dir); at != std::string::npos; at = text.find(dir, at))
-        text.replace(at, dir.size(), "DIR");
+    std::string json;
+    for (char c : dir)
+        json += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    for (const std::string& name : {json, dir})
+        for (size_t at = text.find(name); at != std::string::npos; at = text.find(name, at))
+            text.replace(at, name.size(), "DIR");
     return text;
 }
 
@@ -114,26 +123,30 @@ TEST_F(Season, JsonAsTheWindowRounds)
 }
 
 // A secondary table (-12 °C: 70/40, 17 °C: 35/25; at -10 °C Etse = 70 −
-// 35·2/29 = 67.59) and a constant supply, in the Danish table.
+// 35·2/29 = 67.59) and a constant supply, in the Danish table. The files are
+// named from the scratch folder: the table cuts a cell at 40 characters, and
+// that folder's own name is longer on some machines (Windows) than others.
 TEST_F(Season, TableWithASecondaryTableAndConstantSupply)
 {
-    const std::string dir = dir_.Path().string();
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.Path());
     const Outcome o =
-        Tervol({"season", start_, "--weather", bins_, "--secondary-table", dir + "/table.txt", "--supply", "75.5"});
+        Tervol({"season", "start.tvl", "--weather", "bins.txt", "--secondary-table", "table.txt", "--supply", "75.5"});
+    std::filesystem::current_path(before);
     EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(Named(o.out, dir), R"(DIR/start.tvl
+    EXPECT_EQ(o.out, R"(start.tvl
   Ude [°C]  Timer  Effekt [kW]  Primær temp. frem [°C]  Kold sekundær ind [°C]   Varm sekundær ud [°C]  Primær temp. retur [°C]  Temp. differens primær [°C]  Temp. differens sekundær [°C]  Primær tryktab i  [bar]  Sekundær tryktab i  [bar]  Primær vandflow  [m3/h]  Sekundær vandflow  [m3/h]  Logaritmisk middeltemp.  [°C]  Varmeoverføringsevne [kW/°C]
   -10       100    51,56        75,5                    39,0                     67,6                   41,7                     33,8                         28,6                           0,696                    0,968                      1,336                    1,573                      4,89                           10,53
   0         200    34,38        75,5                    33,8                     55,5                   34,0                     41,5                         21,7                           0,204                    0,742                      0,724                    1,377                      4,40                           7,82
   10        300    17,19        75,5                    28,6                     43,4                   28,6                     46,9                         14,8                           0,040                    0,395                      0,320                    1,005                      3,42                           5,02
 
 Indstillinger
-  Vejrfil                             DIR/bins.txt
+  Vejrfil                             bins.txt
   Dimensionerende udetemperatur [°C]  -12,0
   Indetemperatur [°C]                 20,0
   Varmegrænse [°C]                    17,0
   Radiatoreksponent n
-  Sekundær tabel                      DIR/table.txt
+  Sekundær tabel                      table.txt
   Primær fremløb [°C]                 75,5
   Primær fremløbskurve [°C]
 

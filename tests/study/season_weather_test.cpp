@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -138,7 +140,12 @@ TEST(SeasonWeather, SpeaksDanishWhenAsked)
 TEST(SeasonWeather, ReadsAFileAndNamesOneItCannotRead)
 {
     support::ScratchDir dir;
-    const std::string path = dir.Write("år.txt", "-1\n-1\n3\n");
+    // Made and named in UTF-8 as the reader takes names: the scratch folder's
+    // narrow names are the ANSI code page's on Windows.
+    const std::filesystem::path file = dir.Path() / std::filesystem::path(u8"år.txt");
+    std::ofstream(file, std::ios::binary) << "-1\n-1\n3\n";
+    const std::u8string utf8 = file.u8string();
+    const std::string path(utf8.begin(), utf8.end());
     EXPECT_EQ(BinsOf(study::ReadWeatherFile(path, true)), (Bins{{-1, 2}, {3, 1}}));
     const std::string missing = dir.File("none.epw");
     for (const auto& [english, message] :

@@ -13,6 +13,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace app::qt {
@@ -37,6 +38,11 @@ HelpWindow::HelpWindow(const std::string& language, QWidget* parent) : QWidget(p
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     browser_ = new QTextBrowser;
     browser_->setOpenExternalLinks(true);
+    // Qt's rich text draws <sub> and <sup> at two thirds of their own size,
+    // which leaves the formulas' indices and exponents at about 9 px; given
+    // 14pt they come out at 9pt beside the 11pt text. Only this window needs
+    // it (a web browser scales them itself), so it is not in help.css.
+    browser_->document()->setDefaultStyleSheet(QStringLiteral("sub, sup { font-size: 14pt; }"));
     back_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), {});
     forward_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), {});
     print_ = new QPushButton(ButtonPicture(Picture::Printer), {});

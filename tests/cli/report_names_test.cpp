@@ -26,27 +26,43 @@ std::string StartCase()
     return bytes;
 }
 
+// Windows file names cannot hold the controls below 0x20; DEL is one they can.
+#ifdef _WIN32
+constexpr const char* kEscape = "\x7f";
+constexpr const char* kEscapeShown = "\\x7f";
+constexpr const char* kControl = "\x7f";
+constexpr const char* kControlShown = "\\x7f";
+#else
+constexpr const char* kEscape = "\x1b";
+constexpr const char* kEscapeShown = "\\x1b";
+constexpr const char* kControl = "\x01";
+constexpr const char* kControlShown = "\\x01";
+#endif
+
 TEST(ReportNames, ControlCharactersInNamesAreShownEscaped)
 {
     support::ScratchDir dir;
     const std::string folder = dir.Path().string();
-    const std::string caseFile = dir.Write("c\x01.tvl", StartCase());
+    const std::string c = std::string("c") + kControl + ".tvl", cShown = std::string("c") + kControlShown + ".tvl";
+    const std::string no = std::string("no") + kEscape + "[31m", noShown = std::string("no") + kEscapeShown + "[31m";
+    dir.Write(c, StartCase());
+    const std::string caseFile = folder + "/" + c;  // "/" is a separator on Windows too
     const cli::Host host{{".", ","}, [](const report::Tquickrptpage&, const std::string& path) {
                              casefile::ReplaceFile(path, "%PDF-1.4\n");
                          }};
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
-        {{"report", caseFile, "-o", folder + "/no\x1b[31m/r.pdf"},
+        {{"report", caseFile, "-o", folder + "/" + no + "/r.pdf"},
          1,
-         "tervol: " + folder + "/no\\x1b[31m/r.pdf: filen kan ikke skrives: mappen findes ikke\n"},
-        {{"report", "--lang", "en", caseFile, "-o", folder + "/no\x1b[31m/r.pdf"},
+         "tervol: " + folder + "/" + noShown + "/r.pdf: filen kan ikke skrives: mappen findes ikke\n"},
+        {{"report", "--lang", "en", caseFile, "-o", folder + "/" + no + "/r.pdf"},
          1,
-         "tervol: " + folder + "/no\\x1b[31m/r.pdf: the file cannot be written: no such folder\n"},
-        {{"report", caseFile, "-o", folder + "/./c\x01.tvl"},
+         "tervol: " + folder + "/" + noShown + "/r.pdf: the file cannot be written: no such folder\n"},
+        {{"report", caseFile, "-o", folder + "/./" + c},
          2,
-         "tervol: " + folder + "/./c\\x01.tvl: er sagsfilen " + folder + "/c\\x01.tvl\n"},
-        {{"report", "--lang=en", caseFile, "-o", folder + "/./c\x01.tvl"},
+         "tervol: " + folder + "/./" + cShown + ": er sagsfilen " + folder + "/" + cShown + "\n"},
+        {{"report", "--lang=en", caseFile, "-o", folder + "/./" + c},
          2,
-         "tervol: " + folder + "/./c\\x01.tvl: is the case file " + folder + "/c\\x01.tvl\n"},
+         "tervol: " + folder + "/./" + cShown + ": is the case file " + folder + "/" + cShown + "\n"},
     };
     for (const auto& [args, status, err] : cases) {
         std::ostringstream out, diagnostics;
@@ -54,7 +70,7 @@ TEST(ReportNames, ControlCharactersInNamesAreShownEscaped)
         EXPECT_EQ(diagnostics.str(), err);
         EXPECT_EQ(out.str(), "");
     }
-    EXPECT_EQ(dir.Read("c\x01.tvl"), StartCase());
+    EXPECT_EQ(dir.Read(c), StartCase());
 }
 
 }  // namespace

@@ -56,6 +56,9 @@ std::string_view Trimmed(std::string_view s)
 std::optional<double> Number(std::string_view text)
 {
     std::string s(Trimmed(text));
+    // from_chars takes no "+": dropped here, but only as the one sign.
+    if (s.starts_with("+-"))
+        return std::nullopt;
     if (!s.empty() && s.front() == '+')
         s.erase(0, 1);
     std::replace(s.begin(), s.end(), ',', '.');

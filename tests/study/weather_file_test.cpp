@@ -1,11 +1,14 @@
 // A weather file read from disk: whole up to the limit, refused one byte past
-// it, the bytes unchanged across the reader's chunks.
+// it, the bytes unchanged across the reader's chunks; its numbers with one
+// sign at most.
+#include "study/season.h"
 #include "study/weather.h"
 #include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -34,6 +37,35 @@ TEST(WeatherFile, ReadsUpTo16MiBAndRefusesOneByteMore)
             EXPECT_EQ(e.what(), message + path);
         }
     }
+}
+
+// One sign at most: "+-0.5" is no temperature, though "+5" and "-0,5" are.
+TEST(WeatherFile, RefusesANumberWithTwoSigns)
+{
+    const std::tuple<std::string, bool, std::string> refused[] = {
+        {"1\n+-0.5\n", true, "Line 2: expected a temperature in °C between -100 and 100, found \"+-0.5\""},
+        {"1\n+-0.5\n", false, "Linje 2: forventede en temperatur i °C mellem -100 og 100, fandt \"+-0.5\""},
+        {"0;10\n1;+-5\n", true, "Line 2: expected a number of hours between 0 and 8784, found \"+-5\""},
+    };
+    for (const auto& [bytes, english, message] : refused) {
+        try {
+            study::ReadWeather(bytes, english);
+            ADD_FAILURE() << bytes;
+        } catch (const study::WeatherError& e) {
+            EXPECT_EQ(e.what(), message);
+        }
+    }
+    try {
+        study::ReadSecondaryTable("+-1;50;30\n", true);
+        ADD_FAILURE() << "table read";
+    } catch (const study::WeatherError& e) {
+        EXPECT_STREQ(e.what(), "Line 1: expected a temperature in °C between -100 and 100, found \"+-1\"");
+    }
+    const study::Weather w = study::ReadWeather("+5\n-0,5\n", true);
+    ASSERT_EQ(w.bins.size(), 2u);
+    EXPECT_EQ(w.bins[0].outdoor, -1);
+    EXPECT_EQ(w.bins[1].outdoor, 5);
+    EXPECT_EQ(w.hoursTotal, 2);
 }
 
 }  // namespace

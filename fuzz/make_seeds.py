@@ -190,6 +190,8 @@ def argument_seeds():
     # A control character and a byte that is no UTF-8, in a name and an option.
     seeds["rate_control"] = command_line("da", "rate", "--format", "csv", "st\x1bart.tvl") + b"\xff"
     seeds["option_control"] = b"en\nrate\n--\x01\nstart.tvl"
+    # A name too long to write, with an escape in it: the failure names it escaped.
+    seeds["report_long_name"] = command_line("da", "report", "start.tvl", "-o", "\x1b[31m" + "x" * 300 + ".pdf")
     return {name + ".txt": data for name, data in seeds.items()}
 
 
@@ -217,6 +219,7 @@ def weather_seeds():
         "hourly_comma_crlf.txt": "\ufeff-3,5\r\n\r\n  +4,25\t\r\n-0,5\r\n1e1\r\n",
         "hourly_bad.txt": "1\n2\nwarm\n",
         "hourly_range.txt": "-100\n100\n100.5\n",
+        "hourly_two_signs.txt": "1\n+-0.5\n+5\n",
         "bins.txt": "-12;50\n-5,5;300\n0;1000.5\n5;1500\n10.4;2000\n16;800\n20;3000\n",
         "bins_year.txt": "".join(f"{t};{h}\n" for t, h in [(-20, 4), (-10, 300), (0, 2000), (10, 3000), (16, 3480)]),
         "bins_too_many.txt": "0;8784\n1;1\n",

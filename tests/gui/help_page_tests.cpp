@@ -9,6 +9,7 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -110,6 +111,28 @@ TEST(HelpPageLayout, UnitsStayWholeOnALine)
                 EXPECT_EQ(brokenUnits(*document, false).join('\n').toStdString(), "") << "at width " << width;
             }
         }
+}
+
+// The water coefficients are read digit by digit: at the help window's size
+// none is split over two lines and the table needs no sideways scrolling.
+TEST(HelpPageLayout, CoefficientsStayWholeAtTheWindowsSize)
+{
+    const QRegularExpression number("^[−-]?[0-9]+\\.[0-9]+(e-[0-9]+)?$");
+    for (const char* language : kLanguages) {
+        SCOPED_TRACE(language);
+        auto help = HelpAt(language, "properties.html");
+        help->show();
+        const QTextDocument* document = help->browser()->document();
+        document->documentLayout()->documentSize();
+        int numbers = 0;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            if (number.match(block.text()).hasMatch()) {
+                ++numbers;
+                EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+            }
+        EXPECT_EQ(numbers, 25);
+        EXPECT_EQ(help->browser()->horizontalScrollBar()->maximum(), 0);
+    }
 }
 
 }  // namespace

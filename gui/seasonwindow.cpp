@@ -1,27 +1,31 @@
 #include "gui/seasonwindow.h"
 
-#include "casefile/casefile.h"
 #include "casefile/replace_file.h"
-#include "cli/season_command.h"
-#include "gui/messagebox.h"
+#include "gui/progressrun.h"
+#include "gui/seasonexport.h"
+#include "gui/seasonpage.h"
+#include "gui/studysave.h"
+#include "gui/studytable.h"
 #include "lang/texts.h"
-#include "study/shown.h"
-
-#include <qcustomplot.h>
+#include "model/headless_platform.h"
+#include "study/season_rows.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QShortcut>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <sstream>
+#include <memory>
+#include <stdexcept>
 
 namespace app::qt {
 
@@ -31,22 +35,66 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.s
 
 const lang::Texts& TextsOf(const TForm1& form) { return lang::TextsFor(form.Language()); }
 
-// The table's columns after the outdoor temperature and the hours.
-constexpr Field kInputs[] = {Field::EQ, Field::Etpe, Field::Etsa, Field::Etse};
-constexpr study::Quantity kInputKinds[] = {study::Quantity::EQ, study::Quantity::Etpe, study::Quantity::Etsa,
-                                           study::Quantity::Etse};
+// The case as the window holds it at "Beregn", for the worker alone.
+struct SeasonCase {
+    HeadlessPlatform platform;
+    TForm1 form;
+    explicit SeasonCase(const TForm1& window) : form(window, platform) {}
+};
 
 }  // namespace
 
 SeasonWindow::SeasonWindow(TForm1& form, QWidget* parent) : QWidget(parent, Qt::Window), form_(form)
 {
     setObjectName(QStringLiteral("SeasonWindow"));
+    // Laid out by Qt in the desktop's font, as the part-load window.
+    setFont(QApplication::font());
     Build();
     Retranslate();
-    resize(1100, 820);
+    // Fits a 1280 × 800 screen under a taskbar, frame included.
+    resize(1100, 680);
 }
 
 void SeasonWindow::Build()
+{
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    table_ = new QTableWidget(this);
+    SetUpResultTable(*table_);
+    table_->setMinimumHeight(120);
+    summary_ = new QLabel(this);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The charts stretch; the summary keeps room for its longest label and value.
+    summary_->setMinimumWidth(340);
+    flowChart_ = new QCustomPlot(this);
+    durationChart_ = new QCustomPlot(this);
+    for (QCustomPlot* chart : {flowChart_, durationChart_}) {
+        chart->setAntialiasedElements(QCP::aeAll);
+        chart->setMinimumHeight(190);
+    }
+
+    auto* lower = new QWidget(this);
+    auto* charts = new QHBoxLayout(lower);
+    charts->setContentsMargins(0, 0, 0, 0);
+    charts->addWidget(summary_);
+    charts->addWidget(flowChart_, 1);
+    charts->addWidget(durationChart_, 1);
+    // The table and the charts share the height; the user moves the border.
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(table_);
+    splitter->addWidget(lower);
+    splitter->setChildrenCollapsible(false);
+    splitter->setSizes({200, 280});
+
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(BuildSettings());
+    all->addLayout(BuildButtons());
+    all->addWidget(status_);
+    all->addWidget(splitter, 1);
+}
+
+QLayout* SeasonWindow::BuildSettings()
 {
     auto* settings = new QGridLayout;
     const std::string decimal = form_.Format().decimal;
@@ -57,7 +105,10 @@ void SeasonWindow::Build()
         labels_[i]->setBuddy(fields_[i]);
         settings->addWidget(labels_[i], i % 4, (i / 4) * 3);
         settings->addWidget(fields_[i], i % 4, (i / 4) * 3 + 1);
+        connect(fields_[i], &QLineEdit::returnPressed, this, &SeasonWindow::Calculate);
     }
+    // The weather file comes first: the window opens there.
+    fields_[0]->setFocus();
     browseWeather_ = new QPushButton(this);
     browseTable_ = new QPushButton(this);
     settings->addWidget(browseWeather_, 0, 2);
@@ -69,50 +120,28 @@ void SeasonWindow::Build()
     };
     connect(browseWeather_, &QPushButton::clicked, this, [=] { browse(SeasonField::Weather); });
     connect(browseTable_, &QPushButton::clicked, this, [=] { browse(SeasonField::SecondaryTable); });
+    return settings;
+}
 
+QLayout* SeasonWindow::BuildButtons()
+{
     auto* buttons = new QHBoxLayout;
     calculate_ = new QPushButton(this);
     copy_ = new QPushButton(this);
     save_ = new QPushButton(this);
+    print_ = new QPushButton(this);
     close_ = new QPushButton(this);
-    for (QPushButton* b : {calculate_, copy_, save_, close_})
+    for (QPushButton* b : {calculate_, copy_, save_, print_})
         buttons->addWidget(b);
     buttons->addStretch();
+    buttons->addWidget(close_);
     connect(calculate_, &QPushButton::clicked, this, &SeasonWindow::Calculate);
     connect(copy_, &QPushButton::clicked, this, &SeasonWindow::CopyTable);
-    connect(save_, &QPushButton::clicked, this, [this] {
-        const auto& t = TextsOf(form_).season;
-        const QString path = QFileDialog::getSaveFileName(this, Q(t.saveTitle), Q(t.fileName) + ".csv", Q(t.csvFilter));
-        if (!path.isEmpty())
-            Save(path);
-    });
+    connect(save_, &QPushButton::clicked, this, &SeasonWindow::SaveAs);
+    connect(print_, &QPushButton::clicked, this, [this] { ShowSeasonPreview(Page(), season_, chartCaptions(), this); });
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
-
-    status_ = new QLabel(this);
-    status_->setWordWrap(true);
-    table_ = new QTableWidget(this);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
-    summary_ = new QLabel(this);
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    // The charts stretch; the summary keeps room for its longest label and value.
-    summary_->setMinimumWidth(340);
-    flowChart_ = new QCustomPlot(this);
-    durationChart_ = new QCustomPlot(this);
-    flowChart_->setMinimumHeight(260);
-    durationChart_->setMinimumHeight(260);
-
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(summary_);
-    lower->addWidget(flowChart_, 1);
-    lower->addWidget(durationChart_, 1);
-    auto* all = new QVBoxLayout(this);
-    all->addLayout(settings);
-    all->addLayout(buttons);
-    all->addWidget(status_);
-    all->addWidget(table_, 1);
-    all->addLayout(lower);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    return buttons;
 }
 
 void SeasonWindow::Retranslate()
@@ -128,10 +157,13 @@ void SeasonWindow::Retranslate()
     field(SeasonField::SupplyCurve)->setPlaceholderText(QStringLiteral("-12:90,10:70"));
     browseWeather_->setText(Q(t.browse));
     browseTable_->setText(Q(t.browse));
-    calculate_->setText(Q(texts.study.calculate));
-    copy_->setText(Q(texts.study.copy));
-    save_->setText(Q(t.saveCsv));
-    close_->setText(Q(texts.study.close));
+    const std::pair<QPushButton*, lang::Text> buttons[] = {{calculate_, texts.study.calculate},
+                                                           {copy_, texts.study.copy},
+                                                           {save_, texts.study.saveAs},
+                                                           {print_, texts.study.print},
+                                                           {close_, texts.study.close}};
+    for (const auto& [button, caption] : buttons)
+        button->setText(Q(caption));
     Fill();
 }
 
@@ -170,133 +202,91 @@ cli::SeasonOptions SeasonWindow::Given() const
             text(SeasonField::Supply),  text(SeasonField::SupplyCurve)};
 }
 
-void SeasonWindow::ShowError(const std::string& text) { RunBox(this, ErrorBoxStyle(), Q(WithFullStop(text))); }
-
 void SeasonWindow::Calculate()
 {
-    const bool english = form_.Language() == "UK";
-    try {
-        study::SeasonSettings settings = Settings();
-        const std::string table = field(SeasonField::SecondaryTable)->text().trimmed().toStdString();
-        if (!table.empty())
-            settings.secondaryTable = study::ReadSecondaryTable(study::ReadWeatherBytes(table, english), english);
-        const study::Weather weather =
-            study::ReadWeatherFile(field(SeasonField::Weather)->text().trimmed().toStdString(), english);
-        season_ = study::RunSeason(form_, weather, settings);
-    } catch (const std::exception& e) {
-        ShowError(e.what());
+    // A second "Beregn" while one runs waits its turn.
+    if (running_)
         return;
-    }
+    const bool english = form_.Language() == "UK";
+    form_.Dispatch([&] {
+        const cli::SeasonOptions given = Given();
+        study::SeasonSettings settings = Settings();
+        if (given.secondaryTable)
+            settings.secondaryTable =
+                study::ReadSecondaryTable(study::ReadWeatherBytes(*given.secondaryTable, english), english);
+        const study::Weather weather = study::ReadWeatherFile(given.weather.value_or(""), english);
+        const auto job = std::make_shared<const SeasonCase>(form_);
+        const lang::Texts& texts = TextsOf(form_);
+        running_ = true;
+        const auto finished = qScopeGuard([this] { running_ = false; });
+        season_ = RunShowingProgress(this, {Q(texts.season.title), Q(texts.season.progress), Q(texts.study.cancel)},
+                                     [job, weather, settings](study::SharedProgress& shared) {
+                                         return study::RunSeason(job->form, weather, settings,
+                                                                 [&shared](int done, int total) {
+                                                                     shared.total = total;
+                                                                     shared.done = done;
+                                                                     return !shared.cancel;
+                                                                 });
+                                     });
+        given_ = given;
+    });
     Fill();
 }
 
 void SeasonWindow::Fill()
 {
-    const lang::SeasonTexts& t = TextsOf(form_).season;
-    QStringList header{Q(t.outdoor), Q(t.hoursColumn)};
-    for (Field f : kInputs)
-        header << Q(form_.Caption(f));
-    for (Field f : study::kResultFields)
-        header << Q(form_.Caption(f));
+    const lang::Texts& texts = TextsOf(form_);
+    const QStringList header = SeasonColumns(form_);
+    table_->clearSpans();
     table_->setColumnCount(int(header.size()));
-    table_->setHorizontalHeaderLabels(header);
+    QStringList heads;
+    for (const QString& caption : header)
+        heads << ColumnHeader(caption);
+    table_->setHorizontalHeaderLabels(heads);
     table_->setRowCount(int(season_.bins.size()));
-    const calc::NumberFormat& format = season_.format;
     for (int r = 0; r < int(season_.bins.size()); ++r) {
-        const study::SeasonBin& bin = season_.bins[r];
-        QStringList row{QString::number(bin.outdoor), Q(study::ValueText(bin.hours, format.decimal))};
-        const double inputs[] = {bin.inputs.EQ, bin.inputs.Etpe, bin.inputs.Etsa, bin.inputs.Etse};
-        for (int i = 0; i < 4; ++i)
-            row << Q(study::ShownValue(inputs[i], kInputKinds[i], format));
-        if (bin.ok())
-            for (const std::string& text : bin.result->texts)
-                row << Q(text);
-        else
-            row << Q(study::Joined(bin.messages, " | "));
+        const QStringList row = SeasonBinRow(season_.bins[size_t(r)], season_.format);
         for (int c = 0; c < row.size(); ++c)
             table_->setItem(r, c, new QTableWidgetItem(row[c]));
-        if (!bin.ok())
+        if (!season_.bins[size_t(r)].ok())
             table_->setSpan(r, 6, 1, int(header.size()) - 6);
     }
-    table_->resizeColumnsToContents();
-    status_->setText(Q(study::Joined(season_.failure, "\n")));
+    FitStudyColumns(*table_);
+    QString status = Q(study::Joined(season_.failure, "\n"));
+    if (season_.cancelled)
+        status = Q(texts.season.cancelled).arg(season_.bins.size()).arg(season_.binsBelowLimit);
+    status_->setText(status);
+    status_->setVisible(!status.isEmpty());
 
-    const study::SeasonSummary& s = season_.summary;
-    const auto shown = [&](std::optional<double> v, int decimals) {
-        return v ? Q(calc::FormatResult(*v, decimals, format)) : QString();
-    };
-    const std::pair<lang::Text, QString> lines[] = {
-        {t.heat, shown(s.heatMWh, 2)},
-        {t.primaryVolume, shown(s.primaryVolume, 1)},
-        {t.weightedReturn, shown(s.weightedReturn, 2)},
-        {t.weightedCooling, shown(s.weightedCooling, 2)},
-        {t.peakFlow, shown(s.peakFlow, 3)},
-        {t.peakFlowOutdoor, s.peakFlowOutdoor ? QString::number(*s.peakFlowOutdoor) : QString()},
-        {t.hoursComputed, Q(study::ValueText(s.hoursComputed, format.decimal))},
-        {t.hoursBelowLimit, Q(study::ValueText(s.hoursBelowLimit, format.decimal))},
-        {t.hoursTotal, Q(study::ValueText(s.hoursTotal, format.decimal))},
-    };
-    QString text = "<b>" + Q(t.summary).toHtmlEscaped() + "</b><table>";
-    for (const auto& [label, value] : lines)
-        text += "<tr><td>" + Q(label).toHtmlEscaped() + "</td><td align=right>&nbsp;" + value.toHtmlEscaped() +
+    // Before a weather file is read there is nothing to sum.
+    const bool read = season_.summary.hoursTotal > 0;
+    QString text = "<b>" + Q(texts.season.summary).toHtmlEscaped() + "</b><table>";
+    for (const study::SeasonRow& row : study::SummaryRows(season_, texts.season))
+        text += "<tr><td>" + Q(row.caption).toHtmlEscaped() + "</td><td align=right>&nbsp;" +
+                (row.value && read ? Q(calc::FormatResult(*row.value, row.decimals, season_.format)) : QString()) +
                 "</td></tr>";
     summary_->setText(text + "</table>");
-    FillCharts();
+    FillSeasonFlowChart(*flowChart_, season_, chartCaptions());
+    FillDurationChart(*durationChart_, season_, chartCaptions());
 }
 
-void SeasonWindow::FillCharts()
+void SeasonWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FitStudyColumns(*table_);
+}
+
+SeasonChartCaptions SeasonWindow::chartCaptions() const
 {
     const lang::SeasonTexts& t = TextsOf(form_).season;
-    QVector<double> outdoor, ret, flow, hours, load;
-    double done = 0;
-    for (const study::SeasonBin& bin : season_.bins) {
-        if (!bin.ok())
-            continue;
-        outdoor << bin.outdoor;
-        ret << bin.result->values.tpa;
-        flow << bin.result->values.Vp;
-        // The coldest bins carry the highest load: a step per bin.
-        hours << done << done + bin.hours;
-        load << bin.inputs.EQ << bin.inputs.EQ;
-        done += bin.hours;
-    }
-    if (done < season_.summary.hoursTotal)
-        hours << done << season_.summary.hoursTotal, load << 0 << 0;
-
-    QCustomPlot& p = *flowChart_;
-    p.clearGraphs();
-    p.yAxis2->setVisible(true);
-    QCPGraph* r = p.addGraph(p.xAxis, p.yAxis);
-    QCPGraph* f = p.addGraph(p.xAxis, p.yAxis2);
-    r->setData(outdoor, ret, true);
-    f->setData(outdoor, flow, true);
-    r->setPen(QPen(QColor(200, 40, 40), 2));
-    f->setPen(QPen(QColor(40, 80, 200), 2));
-    p.xAxis->setLabel(Q(t.outdoor));
-    p.yAxis->setLabel(Q(form_.Caption(Field::Etpa_beregn)));
-    p.yAxis2->setLabel(Q(form_.Caption(Field::EV_p)));
-    p.rescaleAxes();
-    p.replot();
-
-    QCustomPlot& d = *durationChart_;
-    d.clearGraphs();
-    QCPGraph* g = d.addGraph();
-    g->setData(hours, load, true);
-    g->setPen(QPen(QColor(40, 120, 40), 2));
-    d.plotLayout()->setRowSpacing(0);
-    d.xAxis->setLabel(Q(t.hoursColumn));
-    d.yAxis->setLabel(Q(form_.Caption(Field::EQ)));
-    d.setToolTip(Q(t.durationChart));
-    d.rescaleAxes();
-    d.replot();
+    return {Q(t.outdoor),     Q(form_.Caption(Field::Etpa_beregn)), Q(form_.Caption(Field::EV_p)),
+            Q(t.hoursColumn), Q(form_.Caption(Field::EQ)),          Q(t.durationChart),
+            Q(t.chartHint)};
 }
 
 void SeasonWindow::CopyTable()
 {
-    QString text;
-    for (int c = 0; c < table_->columnCount(); ++c)
-        text += (c ? "\t" : "") + table_->horizontalHeaderItem(c)->text();
-    text += '\n';
+    QString text = SeasonColumns(form_).join('\t') + '\n';
     for (int r = 0; r < table_->rowCount(); ++r) {
         for (int c = 0; c < table_->columnCount(); ++c)
             if (const QTableWidgetItem* item = table_->item(r, c))
@@ -308,15 +298,24 @@ void SeasonWindow::CopyTable()
 
 void SeasonWindow::Save(const QString& path)
 {
-    std::ostringstream out;
-    const lang::Language language = form_.Language() == "UK" ? lang::Language::English : lang::Language::Danish;
-    cli::WriteSeason(out, {cli::Format::Csv, cli::Precision::Full, language, form_.Format()}, "", Given(), form_,
-                     season_);
-    try {
-        casefile::ReplaceFile(path.toStdString(), out.str());
-    } catch (const casefile::FileError& e) {
-        ShowError(std::string(TextsOf(form_).study.writeFailed) + ": " + e.what());
-    }
+    form_.Dispatch([&] {
+        try {
+            casefile::ReplaceFile(path.toStdString(), SeasonFileBytes(path, season_, given_, form_));
+        } catch (const std::exception& e) {
+            // The box says what failed, in the window's language, and why.
+            throw std::runtime_error(std::string(TextsOf(form_).study.writeFailed) + ": " + e.what());
+        }
+    });
 }
+
+void SeasonWindow::SaveAs()
+{
+    const lang::SeasonTexts& t = TextsOf(form_).season;
+    const QString path = AskSaveFileName(this, Q(t.saveTitle), Q(t.saveFilter), Q(t.fileName));
+    if (!path.isEmpty())
+        Save(path);
+}
+
+StudyPage SeasonWindow::Page() const { return SeasonPageOf(season_, given_, form_); }
 
 }  // namespace app::qt

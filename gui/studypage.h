@@ -26,6 +26,8 @@ struct StudyPage {
     QString shownOf;                // "%1" rows of "%2" when not every row fits
     QString sheetName;              // of the saved workbook
     int variedRow = -1;             // the actual input the study varies
+    // A failed row's cells in their columns before its messages.
+    int leadingCells = 1;
 };
 
 // One A4 portrait page, millimetres from the paper's top-left corner at the

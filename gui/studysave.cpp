@@ -40,12 +40,17 @@ void SaveStudyFile(const QString& path, const study::Study& study, const std::ar
 
 QString AskStudyFileName(QWidget* parent, const study::Captions& captions)
 {
-    QFileDialog dialog(parent, Q(captions.saveTitle));
+    return AskSaveFileName(parent, Q(captions.saveTitle), Q(captions.saveFilter), Q(captions.fileName));
+}
+
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filters, const QString& name)
+{
+    QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(Q(captions.saveFilter).split(QStringLiteral(";;")));
+    dialog.setNameFilters(filters.split(QStringLiteral(";;")));
     dialog.setDefaultSuffix(QStringLiteral("xlsx"));
-    dialog.selectFile(Q(captions.fileName) + QStringLiteral(".xlsx"));
+    dialog.selectFile(name + QStringLiteral(".xlsx"));
     // A name typed without an ending takes the chosen filter's.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         const QString suffix =

@@ -24,5 +24,8 @@ void SaveStudyFile(const QString& path, const study::Study& study, const std::ar
 // the language's file name; the ending follows the chosen filter. Empty
 // when cancelled.
 QString AskStudyFileName(QWidget* parent, const study::Captions& captions);
+// The same dialog under any title, filters ("xlsx" first, then "csv") and
+// offered name.
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filters, const QString& name);
 
 }  // namespace app::qt

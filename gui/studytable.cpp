@@ -12,6 +12,19 @@
 
 namespace app::qt {
 
+void SetUpResultTable(QTableWidget& table)
+{
+    table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table.verticalHeader()->setVisible(false);
+    table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 6);
+    // Long captions wrap; FitStudyColumns gives each column room for its
+    // longest word and its numbers.
+    QHeaderView* header = table.horizontalHeader();
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setMinimumHeight(4 * table.fontMetrics().lineSpacing() + 8);
+    table.setSelectionMode(QAbstractItemView::ContiguousSelection);
+}
+
 void FillStudyTable(QTableWidget& table, const study::Study& s)
 {
     table.clearContents();

@@ -9,6 +9,10 @@ class QTableWidget;
 
 namespace app::qt {
 
+// Read-only rows of the font's height under captions that wrap onto up to
+// four lines; the part-load and the season windows alike.
+void SetUpResultTable(QTableWidget& table);
+
 void FillStudyTable(QTableWidget& table, const study::Study& study);
 
 // Room for each column's longest caption word and cell; what is left of the

@@ -2,6 +2,7 @@
 
 #include "casefile/replace_file.h"
 #include "gui/keyfilter.h"
+#include "gui/progressrun.h"
 #include "gui/studysave.h"
 #include "gui/studytable.h"
 #include "report/qt/report_print.h"
@@ -10,22 +11,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
-#include <chrono>
-#include <future>
 #include <stdexcept>
 
 namespace app::qt {
@@ -118,15 +114,7 @@ void StudyWindow::BuildTable()
 {
     table_ = new QTableWidget(0, 10, this);
     table_->setObjectName(QStringLiteral("table"));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->setVisible(false);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Long captions wrap; FitColumns gives each column room for its
-    // longest word and its numbers.
-    QHeaderView* header = table_->horizontalHeader();
-    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    header->setMinimumHeight(4 * table_->fontMetrics().lineSpacing() + 8);
-    table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    SetUpResultTable(*table_);
     table_->viewport()->installEventFilter(this);
 }
 
@@ -246,33 +234,9 @@ study::Study StudyWindow::RunJob(const study::StudyJob& job)
 {
     // The worker sees only the job (its own copy of the case) and the
     // atomics; the progress box reads them here on the window's thread.
-    auto shared = std::make_shared<study::SharedProgress>();
-    std::future<study::Study> result = std::async(std::launch::async, [job, shared] { return job.Run(*shared); });
-    const auto done = [&] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
-
     const study::Captions& c = study::CaptionsFor(form_.Language());
-    QProgressDialog progress(Q(c.progress), Q(c.cancel), 0, study::kMaxPoints, this);
-    progress.setWindowTitle(Q(c.title));
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoReset(false);
-    progress.setValue(0);
-    connect(&progress, &QProgressDialog::canceled, this, [shared] { shared->cancel = true; });
-    QEventLoop loop;
-    QTimer tick;
-    connect(&tick, &QTimer::timeout, this, [&] {
-        if (done())
-            loop.quit();
-        else if (const int total = shared->total; total > 0)
-            progress.setMaximum(total), progress.setValue(shared->done);
-    });
-    if (!done()) {
-        tick.start(20);
-        loop.exec();
-    }
-    // The application may be quitting: the points done are kept.
-    shared->cancel = true;
-    return result.get();
+    return RunShowingProgress(this, {Q(c.title), Q(c.progress), Q(c.cancel)},
+                              [job](study::SharedProgress& shared) { return job.Run(shared); });
 }
 
 void StudyWindow::ShowStudy()

@@ -50,6 +50,7 @@ const Texts kDanishTexts{
      "Udskrivningssystemet svarer ikke. Rapporten kan gemmes som PDF.",
      "Udeladt af printerlisten, fordi printerens PPD-fil mangler *LanguageEncoding: %1",
      "Printeren %1 afviste udskriften: %2",
+     "Udskriften kunne ikke startes på printeren.",
      "Gem som PDF...", "Luk", "PDF (*.pdf)"},
     // heating season
     {"Linje ",
@@ -72,8 +73,11 @@ const Texts kDanishTexts{
      "Sæson", "Leveret varme [MWh]", "Primært volumen [m3]", "Volumenvægtet primær retur [°C]",
      "Volumenvægtet afkøling [K]", "Største primære flow [m3/h]", "Største flow ved ude [°C]",
      "Timer beregnet", "Timer under varmegrænsen", "Timer i filen",
-     "Tervol – Fyringssæson", "Vælg …", "Varighedskurve for varmelasten", "Gem som CSV", "Gem fyringssæson",
-     "CSV, kommasepareret (*.csv)", "fyringssaeson"},
+     "Tervol – Fyringssæson", "Vælg …", "Varighedskurve for varmelasten", "Fyringssæson", "Gem fyringssæson",
+     "Excel-projektmappe (*.xlsx);;CSV, kommasepareret, til scripts (*.csv)", "fyringssaeson",
+     "Vælg en vejrfil og tryk Beregn",
+     "Beregner fyringssæson …", "Afbrudt efter %1 af %2 temperaturintervaller",
+     "%1 af %2 temperaturintervaller vist"},
     // command line
     {
      R"(Brug:

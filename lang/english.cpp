@@ -54,6 +54,7 @@ const Texts kEnglishTexts{
      "The print system does not answer. The report can be saved as PDF.",
      "Left out of the printer list because the printer's PPD file lacks *LanguageEncoding: %1",
      "The printer %1 refused the print job: %2",
+     "The print job could not be started on the printer.",
      "Save as PDF...", "Close", "PDF (*.pdf)"},
     // heating season
     {"Line ",
@@ -76,8 +77,11 @@ const Texts kEnglishTexts{
      "Season", "Heat delivered [MWh]", "Primary volume [m3]", "Volume-weighted primary return [°C]",
      "Volume-weighted cooling [K]", "Peak primary flow [m3/h]", "Peak flow at outdoor [°C]",
      "Hours computed", "Hours below the heating limit", "Hours in the file",
-     "Tervol – Heating season", "Choose …", "Load duration curve", "Save as CSV", "Save heating season",
-     "CSV, comma-separated (*.csv)", "heating-season"},
+     "Tervol – Heating season", "Choose …", "Load duration curve", "Heating season", "Save heating season",
+     "Excel workbook (*.xlsx);;CSV, comma-separated, for scripts (*.csv)", "heating-season",
+     "Choose a weather file and press Calculate",
+     "Calculating the heating season …", "Cancelled after %1 of %2 bins",
+     "%1 of %2 bins shown"},
     // command line
     {
      R"(Usage:

@@ -68,9 +68,10 @@ struct HelpTexts {
 // The report preview's own messages.
 struct PreviewTexts {
     Text title;
-    Text silent;   // the print system did not answer
-    Text leftOut;  // %1 the printers whose PPD lacks *LanguageEncoding
-    Text refused;  // %1 the printer, %2 the reason CUPS gave
+    Text silent;      // the print system did not answer
+    Text leftOut;     // %1 the printers whose PPD lacks *LanguageEncoding
+    Text refused;     // %1 the printer, %2 the reason CUPS gave
+    Text notStarted;  // the painter could not start on the chosen printer
     Text savePdf, close, pdfFilter;
 };
 
@@ -88,8 +89,12 @@ struct SeasonTexts {
     Text summary, heat, primaryVolume, weightedReturn, weightedCooling, peakFlow, peakFlowOutdoor;
     Text hoursComputed, hoursBelowLimit, hoursTotal;
     // The window: its title, the file choosers' button, the load duration
-    // chart, saving ("%1" of fileName is none: the suggested name).
-    Text title, browse, durationChart, saveCsv, saveTitle, csvFilter, fileName;
+    // chart, the workbook's sheet, saving (the workbook's filter first, then
+    // CSV; the suggested name without its ending).
+    Text title, browse, durationChart, sheetName, saveTitle, saveFilter, fileName;
+    Text chartHint;            // in the charts before a season is computed
+    Text progress, cancelled;  // "%1" bins done of "%2"
+    Text shownOf;              // the printed table: "%1" bins shown of "%2"
 };
 
 // The command line's help text and diagnostics; "%1", "%2" stand for the

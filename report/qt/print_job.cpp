@@ -54,19 +54,25 @@ bool Print(QPrintPreviewDialog& preview, QPrinter& printer, const PrintRequest& 
         SavePagePdf(QFile::encodeName(printer.outputFileName()).toStdString(), request.settings, request.paint);
         return true;
     }
-    QPainter painter;
-    if (painter.begin(&printer)) {
-        request.paint(painter);
-        painter.end();  // hands the job to CUPS
-    }
-    if (const std::string refusal = LastJobRefusal(); !refusal.empty()) {
-        throw std::runtime_error(
-            Q(texts.refused).arg(printer.printerName(), QString::fromStdString(refusal)).toStdString());
-    }
+    PrintPage(printer, request);
     return true;
 }
 
 }  // namespace
+
+void PrintPage(QPrinter& printer, const PrintRequest& request)
+{
+    const lang::PreviewTexts& texts = lang::TextsFor(request.language).preview;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw std::runtime_error(std::string(texts.notStarted));
+    request.paint(painter);
+    painter.end();  // hands the job to CUPS
+    if (const std::string refusal = LastJobRefusal(); !refusal.empty()) {
+        throw std::runtime_error(
+            Q(texts.refused).arg(printer.printerName(), QString::fromStdString(refusal)).toStdString());
+    }
+}
 
 bool TakeOverPrint(QPrintPreviewDialog& preview, QPrinter& printer, const PrintRequest& request,
                    std::exception_ptr& failure)

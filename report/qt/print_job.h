@@ -24,6 +24,11 @@ struct PrintRequest {
     std::string_view language;
 };
 
+// Paints the page on a printer the print dialog has set up and hands the job
+// over. A job that cannot start or that the printer refuses throws, with the
+// message in the request's language; nothing is then reported as printed.
+void PrintPage(QPrinter& printer, const PrintRequest& request);
+
 // Rewires the preview's Print action. A failure closes the preview and is
 // kept in `failure` for the caller to throw once the preview is gone. False
 // when this Qt's preview has no Print action under its usual name.

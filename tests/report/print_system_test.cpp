@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <exception>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -93,6 +94,30 @@ TEST(PrintSystem, QtPreviewPrintAndPrinterListAreFound)
     EXPECT_TRUE(report::TakeOverPrint(preview, printer, {settings, [](QPainter&) {}, {}, "DK"}, failure));
     QPrintDialog dialog(&printer);
     EXPECT_NE(dialog.findChild<QComboBox*>(QStringLiteral("printers")), nullptr);
+}
+
+// A printer the painter cannot start on (here a PDF file in a folder that
+// does not exist) is reported in the window's language, never as printed.
+TEST(PrintSystem, AJobThatCannotStartIsReported)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"DK", "Udskriften kunne ikke startes på printeren."},
+        {"UK", "The print job could not be started on the printer."},
+    };
+    for (const auto& [language, message] : rows) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("/no such folder/tervol.pdf"));
+        bool painted = false;
+        const report::PageSettings settings;
+        try {
+            report::PrintPage(printer, {settings, [&](QPainter&) { painted = true; }, {}, language});
+            ADD_FAILURE() << "reported as printed in " << language;
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), message);
+        }
+        EXPECT_FALSE(painted) << language;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QGlyphRun>
+#include <QImage>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -132,6 +134,33 @@ TEST(HelpPageLayout, CoefficientsStayWholeAtTheWindowsSize)
             }
         EXPECT_EQ(numbers, 25);
         EXPECT_EQ(help->browser()->horizontalScrollBar()->maximum(), 0);
+    }
+}
+
+// The start page's figure comes from the PNGs rendered from its drawing at
+// build time, plain and for screens of twice the density, and is painted:
+// its red primary and blue secondary pipes are on the screen.
+TEST(HelpPageLayout, TheStartPageShowsTheExchangerFigure)
+{
+    EXPECT_EQ(QImage(":/help/images/exchanger.png").size(), QSize(560, 300));
+    EXPECT_EQ(QImage(":/help/images/exchanger@2x.png").size(), QSize(1120, 600));
+    for (const char* language : kLanguages) {
+        SCOPED_TRACE(language);
+        app::qt::HelpWindow help(language);
+        help.show();
+        QTextBrowser* browser = help.browser();
+        ASSERT_EQ(browser->source().fileName(), "index.html");
+        const QImage shown = browser->viewport()->grab().toImage();
+        int red = 0;
+        int blue = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                red += std::abs(c.red() - 0xc0) + std::abs(c.green() - 0x28) + std::abs(c.blue() - 0x2d) < 24;
+                blue += std::abs(c.red() - 0x1f) + std::abs(c.green() - 0x5f) + std::abs(c.blue() - 0xbf) < 24;
+            }
+        EXPECT_GT(red, 1000);
+        EXPECT_GT(blue, 1000);
     }
 }
 

@@ -165,11 +165,14 @@ protected:
     const fs::path folder = fs::path(TERVOL_HELP_DIR) / GetParam()->help.folder;
 
     // "page.html#anchor" relative to `from`'s folder: the page exists and
-    // names the anchor.
+    // names the anchor. A PNG picture is rendered at build time from the SVG
+    // drawing of the same name.
     void ExpectResolves(const fs::path& from, const std::string& target)
     {
         const size_t hash = target.find('#');
-        const fs::path page = from.parent_path() / target.substr(0, hash);
+        fs::path page = from.parent_path() / target.substr(0, hash);
+        if (page.extension() == ".png")
+            page.replace_extension(".svg");
         ASSERT_TRUE(fs::is_regular_file(page)) << from << " -> " << target;
         if (hash != std::string::npos) {
             EXPECT_NE(support::ReadFile(page).find("name=\"" + target.substr(hash + 1) + "\""), std::string::npos)

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -163,11 +164,17 @@ void CheckAccepted(const study::Weather& w, const Plain& plain)
             "the bins do not sum to the hours read");
 }
 
-void CheckSeason(const study::Weather& w)
+// The start-up window, whose actual state is the season's design point.
+const app::TForm1& StartUp()
 {
     static const StartedForm started;
+    return started.form;
+}
+
+void CheckSeason(const study::Weather& w)
+{
     const study::SeasonSettings settings;  // -12 °C design, 20 °C indoor, limit 17 °C, n = 1.3
-    const study::Season s = study::RunSeason(started.form, w, settings);
+    const study::Season s = study::RunSeason(StartUp(), w, settings);
     Require(s.ok(), "the start-up case's season did not start");
     double below = 0;
     size_t i = 0;
@@ -189,6 +196,34 @@ void CheckSeason(const study::Weather& w)
         "the summary's sums");
 }
 
+// A season over five fixed bins with the table: refused when two points share
+// an outdoor temperature, else every bin's secondary temperatures within the
+// table's, as interpolation between its points and holding outside them give.
+void CheckTableSeason(const std::vector<study::SecondaryPoint>& table)
+{
+    static const study::Weather weather = study::ReadWeather("-12;50\n-5;300\n0;1000\n10;2000\n16;800\n", true);
+    study::SeasonSettings settings;
+    settings.secondaryTable = table;
+    const study::Season s = study::RunSeason(StartUp(), weather, settings);
+    std::set<double> outdoor;
+    double lowEtse = 100, highEtse = -100, lowEtsa = 100, highEtsa = -100;
+    for (const study::SecondaryPoint& p : table) {
+        outdoor.insert(p.outdoor);
+        lowEtse = std::min(lowEtse, p.Etse), highEtse = std::max(highEtse, p.Etse);
+        lowEtsa = std::min(lowEtsa, p.Etsa), highEtsa = std::max(highEtsa, p.Etsa);
+    }
+    if (outdoor.size() < table.size()) {
+        Require(s.failure == std::vector<std::string>{"To punkter i en kurve har samme udetemperatur"},
+                "a table with a repeated outdoor temperature not refused");
+        return;
+    }
+    Require(s.ok() && s.bins.size() == 5, "a season over a table did not run");
+    for (const study::SeasonBin& bin : s.bins)
+        Require(bin.inputs.Etse >= lowEtse && bin.inputs.Etse <= highEtse && bin.inputs.Etsa >= lowEtsa &&
+                    bin.inputs.Etsa <= highEtsa,
+                "a bin's secondary temperatures outside the table's", std::to_string(bin.outdoor));
+}
+
 void CheckSecondaryTable(std::string_view bytes, size_t lineCount)
 {
     size_t used = 0;
@@ -200,6 +235,7 @@ void CheckSecondaryTable(std::string_view bytes, size_t lineCount)
         for (const study::SecondaryPoint& p : points)
             Require(std::abs(p.outdoor) <= 100 && std::abs(p.Etse) <= 100 && std::abs(p.Etsa) <= 100,
                     "a secondary table's temperature out of range");
+        CheckTableSeason(points);
     } catch (const study::WeatherError& e) {
         CheckRefusal(e.what(), true, lineCount + 1);
     }

@@ -58,12 +58,12 @@ void FillSeasonFlowChart(QCustomPlot& plot, const study::Season& season, const S
     for (const study::SeasonBin& bin : season.bins)
         if (bin.ok())
             outdoor << bin.outdoor, temperatures << bin.result->values.tpa, flows << bin.result->values.Vp;
+    // One entry above the other: side by side they outgrow a narrow chart.
+    plot.legend->setWrap(1);
     QCPGraph* temperature = plot.addGraph(&x, &left);
     QCPGraph* flow = plot.addGraph(&x, &right);
     temperature->setData(outdoor, temperatures, true);
     flow->setData(outdoor, flows, true);
-    // One entry above the other: side by side they outgrow a narrow chart.
-    plot.legend->setWrap(1);
     temperature->setName(captions.returnTemperature);
     flow->setName(captions.primaryFlow);
     const std::pair<QCPGraph*, QColor> lines[] = {{temperature, kReturnColour}, {flow, kFlowColour}};

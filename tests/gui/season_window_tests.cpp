@@ -145,6 +145,8 @@ TEST_F(SeasonWindowTest, ChartsWaitForTheFirstCalculationThenShareGridlines)
     EXPECT_TRUE(flow->yAxis2->visible());
     const auto scale = [](QCPAxis* axis) {
         const auto fixed = axis->ticker().dynamicCast<QCPAxisTickerFixed>();
+        if (!fixed)
+            return QString("steps not fixed");
         return QString("%1..%2 by %3").arg(axis->range().lower).arg(axis->range().upper).arg(fixed->tickStep());
     };
     EXPECT_EQ((scale(flow->yAxis) + " | " + scale(flow->yAxis2)).toStdString(), "24..34 by 2 | 0..1.25 by 0.25");

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
@@ -224,9 +225,12 @@ void StudyWindow::Calculate()
     if (running_)
         return;
     running_ = true;
-    computed_ = study::InputsOf(form_);
-    model_.Finish(RunJob(model_.Prepare(form_)));
-    running_ = false;
+    {
+        // A run that throws must not leave the window refusing every later one.
+        const auto finished = qScopeGuard([this] { running_ = false; });
+        computed_ = study::InputsOf(form_);
+        model_.Finish(RunJob(model_.Prepare(form_)));
+    }
     ShowStudy();
 }
 

@@ -94,7 +94,10 @@ while IFS= read -r -d '' file; do
   while IFS= read -r dll; do
     # API sets name no file: the loader maps them to Windows' own DLLs.
     [[ ${dll,,} == api-ms-win-* || ${dll,,} == ext-ms-* ]] && continue
-    [[ -n $(find "$program_files" "$system32" -maxdepth 1 -iname "$dll" -print -quit) ]] ||
+    # Wine's system32 holds a zlib1.dll (Debian's MinGW zlib); Windows' has none.
+    search=("$program_files")
+    [[ ${dll,,} == zlib1.dll ]] || search+=("$system32")
+    [[ -n $(find "${search[@]}" -maxdepth 1 -iname "$dll" -print -quit) ]] ||
       fail "${file#"$program_files/"} needs $dll, which the installer left out"
   done < <("$objdump" -p "$file" | tr -d '\r' | sed -n 's/^[[:space:]]*DLL Name: //p')
 done < <(find "$program_files" -type f \( -iname '*.exe' -o -iname '*.com' -o -iname '*.dll' \) -print0)

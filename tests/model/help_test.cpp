@@ -234,7 +234,7 @@ TEST_P(HelpPages, EveryMessageIsExplained)
         const lang::MessageTexts& m = t->messages;
         for (const std::string_view text :
              {m.nominalInputsMissing, m.actualInputsMissing, m.glycolSupplyLimit, m.waterSupplyLimit, m.mustBeGreater,
-              m.pointsOutOfRange, t->study.writeFailed})
+              m.pointsOutOfRange, t->study.writeFailed, t->preview.notStarted})
             texts.emplace_back(text);
     }
     for (int error = 1; error < 200; ++error) {

@@ -21,7 +21,10 @@ bool ShowHintIfEmpty(QCustomPlot& plot, const study::Season& season, const QStri
     plot.legend->setVisible(!empty);
     if (empty) {
         auto* text = new QCPItemText(&plot);
-        text->position->setType(QCPItemPosition::ptAxisRectRatio);
+        // Centred on the whole plot: with its axes hidden the axis rect can be
+        // narrower than the hint, which would then be cut to a few letters.
+        text->setClipToAxisRect(false);
+        text->position->setType(QCPItemPosition::ptViewportRatio);
         text->position->setCoords(0.5, 0.5);
         text->setText(hint);
         text->setColor(Qt::darkGray);

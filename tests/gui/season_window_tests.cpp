@@ -129,10 +129,24 @@ TEST_F(SeasonWindowTest, ChartsWaitForTheFirstCalculationThenShareGridlines)
         auto* text = plot->itemCount() == 1 ? qobject_cast<QCPItemText*>(plot->item(0)) : nullptr;
         return text ? text->text() : QString();
     };
+    // The hint drawn whole: its grey pixels span about the text's width.
+    const auto drawnWidth = [](QCustomPlot* plot) {
+        const QImage image = plot->toPixmap(plot->width(), plot->height()).toImage();
+        int left = image.width(), right = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 200) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        return right - left + 1;
+    };
     for (QCustomPlot* plot : {season->flowChart(), season->durationChart()}) {
         EXPECT_FALSE(plot->xAxis->visible());
         EXPECT_FALSE(plot->yAxis->visible());
         EXPECT_EQ(hint(plot), "Vælg en vejrfil og tryk Beregn");
+        const int textWidth = QFontMetrics(plot->font()).horizontalAdvance(hint(plot));
+        EXPECT_GT(drawnWidth(plot), textWidth * 8 / 10) << "of " << textWidth;
     }
     English();
     EXPECT_EQ(hint(season->flowChart()), "Choose a weather file and press Calculate");

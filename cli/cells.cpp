@@ -53,8 +53,7 @@ void AddResults(Record& record, std::vector<std::string>& row, const std::option
         row.push_back(study::Joined(messages, " | "));
         return;
     }
-    const calc::ActualValues& v = result->values;
-    const double values[] = {v.tpa, v.AOp, v.AOs, v.Pp, v.Ps, v.Vp, v.Vs, v.m, v.UA};
+    const std::array<double, 9> values = study::ResultValues(result->values);
     for (size_t i = 0; i < study::kResultFields.size(); ++i)
         record.cells.push_back(ResultCell(result->texts[i], values[i], locale, precision));
     row.insert(row.end(), result->texts.begin(), result->texts.end());

@@ -2,6 +2,7 @@
 
 #include "casefile/casefile.h"
 #include "cli/texts.h"
+#include "study/study.h"
 
 #include <cerrno>
 #include <exception>
@@ -102,28 +103,23 @@ RatedCase Rater::Rate(const std::string& path)
                 rated.fields[i].clear();
         return rated;
     }
-    const calc::NominalState& n = form.NominalState();
-    const calc::ActualValues& a = actual->values;
-    using enum app::Field;
-    const std::pair<app::Field, double> results[] = {{EAOp_nom, n.AOp_nom},
-                                                     {EAOs_nom, n.AOs_nom},
-                                                     {EV_p_nom, n.V_p_nom},
-                                                     {EV_s_nom, n.V_s_nom},
-                                                     {Em_nom, n.m_nom},
-                                                     {EUA_nom, n.UA_nom},
-                                                     {Etpa_beregn, a.tpa},
-                                                     {EAOp, a.AOp},
-                                                     {EAOs, a.AOs},
-                                                     {EP_p, a.Pp},
-                                                     {EP_s, a.Ps},
-                                                     {EV_p, a.Vp},
-                                                     {EV_s, a.Vs},
-                                                     {Em, a.m},
-                                                     {EUA, a.UA}};
-    for (const auto& [field, value] : results)
+    const auto set = [&rated](app::Field field, double value) {
         for (int i = 0; i < app::kFieldCount; ++i)
             if (app::kCaseFileOrder[i] == field)
                 rated.values[i] = value;
+    };
+    const calc::NominalState& n = form.NominalState();
+    using enum app::Field;
+    for (const auto& [field, value] : {std::pair{EAOp_nom, n.AOp_nom},
+                                       {EAOs_nom, n.AOs_nom},
+                                       {EV_p_nom, n.V_p_nom},
+                                       {EV_s_nom, n.V_s_nom},
+                                       {Em_nom, n.m_nom},
+                                       {EUA_nom, n.UA_nom}})
+        set(field, value);
+    const std::array<double, 9> actualValues = study::ResultValues(actual->values);
+    for (size_t i = 0; i < study::kResultFields.size(); ++i)
+        set(study::kResultFields[i], actualValues[i]);
     return rated;
 }
 

@@ -33,6 +33,12 @@ inline constexpr std::array<app::Field, 9> kResultFields{app::Field::Etpa_beregn
                                                          app::Field::EP_p,        app::Field::EP_s, app::Field::EV_p,
                                                          app::Field::EV_s,        app::Field::Em,   app::Field::EUA};
 
+// The numbers behind those nine results, in the same order.
+inline std::array<double, 9> ResultValues(const calc::ActualValues& v)
+{
+    return {v.tpa, v.AOp, v.AOs, v.Pp, v.Ps, v.Vp, v.Vs, v.m, v.UA};
+}
+
 struct Range {
     Quantity quantity = Quantity::EQ;
     double first = 0, last = 0;  // both included; first may lie above last

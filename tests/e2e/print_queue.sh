@@ -88,13 +88,19 @@ note() {
     xdo key Return
 }
 
+# "Udskriv", then the preview's Print, past the note on the left-out printer,
+# to Qt's print dialog.
+open_print_dialog() {
+    click Udskriv "$(button 168)"
+    poll 10 found "$preview" || fail "Udskriv: no print preview"
+    read -r px py < <("${walker[@]}" where "$preview" "push button" "$print") || fail "no Print button in the preview"
+    xdo mousemove "$px" "$py" click 1
+    note
+    poll 10 found "$dialog" || fail "the preview's Print opened no print dialog"
+}
+
 start C
-click Udskriv "$(button 168)"
-poll 10 found "$preview" || fail "Udskriv: no print preview"
-read -r px py < <("${walker[@]}" where "$preview" "push button" "$print") || fail "no Print button in the preview"
-xdo mousemove "$px" "$py" click 1
-note
-poll 10 found "$dialog" || fail "the preview's Print opened no print dialog"
+open_print_dialog
 "${walker[@]}" where "$dialog" "combo box" Tervol_test >/dev/null || fail "the print dialog does not offer Tervol_test"
 enter "$dialog" "the print dialog"
 
@@ -139,12 +145,7 @@ quit Escape Escape
 cupsreject Tervol_test 2>"$cups/log/reject.out" || fail "cupsreject: $(<"$cups/log/reject.out")"
 jobs_before=$(lpstat -W all -o Tervol_test 2>/dev/null | wc -l)
 start C
-click Udskriv "$(button 168)"
-poll 10 found "$preview" || fail "Udskriv: no print preview"
-read -r px py < <("${walker[@]}" where "$preview" "push button" "$print") || fail "no Print button in the preview"
-xdo mousemove "$px" "$py" click 1
-note
-poll 10 found "$dialog" || fail "the preview's Print opened no print dialog"
+open_print_dialog
 xdo windowfocus --sync "$win"
 xdo key Return
 poll 10 gone "$dialog" && poll 10 gone "$preview" || fail "the print dialog or the preview stays open"
